@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDateTime>
+
+// Where the program reads the current date and time; tests put a fixed
+// clock in its place.
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+const Clock &currentClock();
+// Null puts the system clock back.
+void setCurrentClock(const Clock *replacement);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+// Short-lived hidden folders in which cards are put together and taken
+// apart, with their fixed file names.
+
+enum class NameOrder : quint8 { DateFirst = 0, TimeFirst = 1 };
+
+inline constexpr char kInfoFileName[] = "fsc_inf.tmp";
+inline constexpr char kPosterFileName[] = "fsc_img.tmp";
+inline constexpr char kPreviewFileName[] = "Preview.fsc";
+
+// "$" and the date and time in hexadecimal, e.g. "$4E27EA144C1" for
+// 5 December 2026, 08:31:37 in the French formats. Built from the digits of
+// the locale's short date and its time, whatever their separators.
+QString WorkFolderName(const QDateTime &when, const QLocale &locale, NameOrder order);
+
+// Where work folders go: the program's own folder when it can be written,
+// otherwise the user's cache folder for Fichoscope.
+QString WorkFolderParent();
+
+// Makes a new, hidden work folder and returns its path without a trailing
+// separator. The name is never shared: when it is taken, "-2", "-3", ... is
+// added. Returns an empty text when no folder could be made.
+QString CreateWorkFolder(NameOrder order);
+
+// Deletes the fixed files of the folder and removes it; a folder holding
+// any other file stays. Errors are ignored.
+void RemoveWorkFolder(const QString &folder);
+
+// True when a file (not a folder) exists at the path.
+bool FileExists(const QString &path);
+
+// folder + "/" + name.
+QString WorkFile(const QString &folder, const char *name);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+// Text rules between the editor's fields and the card record. They work on
+// plain texts, so that the editor and the tests share them.
+
+// Removes trailing spaces (0x20 only; tabs and line breaks stay).
+QString TrimRight(const QString &text);
+qint16 MaxInt(qint16 a, qint16 b);
+
+// True when the whole text reads as a number under the locale (surrounding
+// blanks ignored, a sign, separators and an exponent allowed). An empty
+// text, a lone sign and a text with a letter that belongs to no number fail.
+bool IsNumeric(const QString &text, const QLocale &locale);
+
+// "Anne", "Paul" -> "Anne|Paul|"; every name ends with "|".
+QString JoinActors(const QStringList &names);
+// "Anne|Paul|   " -> "Anne", "Paul"; the text after the last "|" is dropped.
+QStringList SplitActors(const QString &stored);
+
+// Hours as stored: a single number below 10 gets a leading space (" 7").
+QString HoursForRecord(const QString &typed, const QLocale &locale);
+// Stored hours or minutes read back: "" when the field holds no whole number.
+QString HoursForEditor(const QString &stored);
+QString MinutesForEditor(const QString &stored);
+
+// The summary is stored with CR LF line breaks; the editor's box uses LF.
+QString SummaryForRecord(const QString &boxText);
+QString SummaryForEditor(const QString &stored);

@@ -1,0 +1,51 @@
+#include "card/FileCopy.h"
+
+#include <QDir>
+
+namespace {
+
+constexpr qint64 kBlockSize = 512;
+
+QString Shown(const QFileDevice &file)
+{
+    return QDir::toNativeSeparators(file.fileName());
+}
+
+} // namespace
+
+QString CannotRead(const QFileDevice &file)
+{
+    return QStringLiteral("Impossible de lire le fichier « %1 » : %2")
+        .arg(Shown(file), file.errorString());
+}
+
+QString CannotWrite(const QFileDevice &file)
+{
+    return QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
+        .arg(Shown(file), file.errorString());
+}
+
+QString NotACardFile(const QString &path)
+{
+    return QStringLiteral("Le fichier « %1 » n'est pas une fiche Fichoscope.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString NoWorkFolder()
+{
+    return QStringLiteral("Impossible de créer un dossier de travail pour la fiche.");
+}
+
+IoStatus CopyRest(QFileDevice &from, QFileDevice &to)
+{
+    char block[kBlockSize];
+    for (;;) {
+        const qint64 got = from.read(block, kBlockSize);
+        if (got < 0)
+            return IoStatus::failure(CannotRead(from));
+        if (got == 0)
+            return IoStatus::success();
+        if (to.write(block, got) != got)
+            return IoStatus::failure(CannotWrite(to));
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "card/IoStatus.h"
+
+#include <QFileDevice>
+
+// Messages shared by the card reader and writer.
+QString CannotRead(const QFileDevice &file);
+QString CannotWrite(const QFileDevice &file);
+QString NotACardFile(const QString &path);
+QString NoWorkFolder();
+
+// Copies the rest of `from`, from its current position to its end, to `to`
+// in 512-byte blocks, so that little of a large poster is held at once.
+IoStatus CopyRest(QFileDevice &from, QFileDevice &to);
