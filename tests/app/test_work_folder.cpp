@@ -1,4 +1,143 @@
+#include "app/WorkFolder.h"
+#include "support/ScriptedDesktop.h"
+#include "support/TestFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QtTest>
-class Test : public QObject { Q_OBJECT };
-QTEST_MAIN(Test)
+
+namespace {
+
+const QDateTime kWorked(QDate(2026, 12, 5), QTime(8, 31, 37));
+
+QString Parent()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+} // namespace
+
+class TestWorkFolder : public QObject
+{
+    Q_OBJECT
+
+private:
+    QStringList m_made;
+
+    QString made(QString folder)
+    {
+        m_made << folder;
+        return folder;
+    }
+
+private slots:
+    void cleanup()
+    {
+        for (const QString &folder : std::as_const(m_made))
+            QDir(folder).removeRecursively();
+        m_made.clear();
+    }
+
+    void namesOfTheWorkedExample()
+    {
+        const QLocale french(QLocale::French, QLocale::France);
+        // 05/12/2026 -> 5122026 = 0x4E27EA; 08:31:37 -> 83137 = 0x144C1.
+        QCOMPARE(WorkFolderName(kWorked, french, NameOrder::DateFirst), QStringLiteral("$4E27EA144C1"));
+        QCOMPARE(WorkFolderName(kWorked, french, NameOrder::TimeFirst), QStringLiteral("$144C14E27EA"));
+    }
+
+    void atMidnightTheTimePartIsZero()
+    {
+        const QDateTime midnight(QDate(2026, 12, 5), QTime(0, 0, 0));
+        const QLocale french(QLocale::French, QLocale::France);
+        QCOMPARE(WorkFolderName(midnight, french, NameOrder::DateFirst), QStringLiteral("$4E27EA0"));
+        QCOMPARE(WorkFolderName(midnight, french, NameOrder::TimeFirst), QStringLiteral("$04E27EA"));
+    }
+
+    void namesAreDigitsBasedWhateverTheLocale()
+    {
+        // C: "d MMM yyyy" with the month as its number, 5 12 2026 -> 5122026.
+        QCOMPARE(WorkFolderName(kWorked, QLocale::c(), NameOrder::DateFirst), QStringLiteral("$4E27EA144C1"));
+        // German "dd.MM.yy": 051226 -> 51226 = 0xC81A.
+        QCOMPARE(WorkFolderName(kWorked, QLocale(QLocale::German, QLocale::Germany), NameOrder::DateFirst),
+                 QStringLiteral("$C81A144C1"));
+        // US "M/d/yy" and "h:mm:ss AP": 12526 = 0x30EE; the AM mark is no digit.
+        QCOMPARE(WorkFolderName(kWorked, QLocale(QLocale::English, QLocale::UnitedStates), NameOrder::DateFirst),
+                 QStringLiteral("$30EE144C1"));
+    }
+
+    void createMakesAHiddenFolderBesideTheProgram()
+    {
+        FixedClock clock(kWorked);
+        const QString folder = made(CreateWorkFolder(NameOrder::DateFirst));
+        QVERIFY(!folder.isEmpty());
+        const QFileInfo info(folder);
+        QVERIFY(info.isDir());
+        QCOMPARE(info.absolutePath(), Parent());
+        QVERIFY(info.isHidden());
+        QVERIFY(info.fileName().contains(u'$'));
+    }
+
+    void sameSecondGivesDistinctFolders()
+    {
+        FixedClock clock(kWorked);
+        const QString first = made(CreateWorkFolder(NameOrder::DateFirst));
+        const QString second = made(CreateWorkFolder(NameOrder::DateFirst));
+        const QString third = made(CreateWorkFolder(NameOrder::DateFirst));
+        const QString other = made(CreateWorkFolder(NameOrder::TimeFirst));
+        QCOMPARE(QSet<QString>({first, second, third, other}).size(), 4);
+        QCOMPARE(second, first + QStringLiteral("-2"));
+        QCOMPARE(third, first + QStringLiteral("-3"));
+
+        // Removing ours never touches the other run's folder or its files.
+        WriteBytes(WorkFile(first, kPosterFileName), "theirs");
+        RemoveWorkFolder(second);
+        QVERIFY(!QFileInfo::exists(second));
+        QCOMPARE(ReadBytes(WorkFile(first, kPosterFileName)), QByteArray("theirs"));
+    }
+
+    void removeDeletesTheFixedFiles()
+    {
+        FixedClock clock(kWorked);
+        const QString folder = made(CreateWorkFolder(NameOrder::DateFirst));
+        WriteBytes(WorkFile(folder, kInfoFileName), "i");
+        WriteBytes(WorkFile(folder, kPreviewFileName), "p");
+        RemoveWorkFolder(folder);
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    void removeLeavesAFolderWithOtherFiles()
+    {
+        FixedClock clock(kWorked);
+        const QString folder = made(CreateWorkFolder(NameOrder::DateFirst));
+        WriteBytes(WorkFile(folder, kPosterFileName), "x");
+        WriteBytes(folder + QStringLiteral("/other.txt"), "keep");
+        RemoveWorkFolder(folder);
+        QVERIFY(QFileInfo(folder).isDir());
+        QVERIFY(!QFileInfo::exists(WorkFile(folder, kPosterFileName)));
+        QCOMPARE(ReadBytes(folder + QStringLiteral("/other.txt")), QByteArray("keep"));
+    }
+
+    void removeOfNothingDoesNothing()
+    {
+        const QStringList before = WorkFoldersIn(Parent());
+        RemoveWorkFolder(Parent() + QStringLiteral("/.$0"));
+        RemoveWorkFolder(QString());
+        QCOMPARE(WorkFoldersIn(Parent()), before);
+        QVERIFY(QFileInfo(Parent()).isDir());
+    }
+
+    void fileExists()
+    {
+        FixedClock clock(kWorked);
+        const QString folder = made(CreateWorkFolder(NameOrder::DateFirst));
+        WriteBytes(WorkFile(folder, kPosterFileName), "x");
+        QVERIFY(FileExists(WorkFile(folder, kPosterFileName)));
+        QVERIFY(!FileExists(WorkFile(folder, kInfoFileName)));
+        QVERIFY(!FileExists(folder));
+        QVERIFY(!FileExists(QString()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWorkFolder)
 #include "test_work_folder.moc"
