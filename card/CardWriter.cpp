@@ -4,7 +4,10 @@
 #include "card/FileCopy.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <filesystem>
 
 namespace {
 
@@ -27,6 +30,17 @@ IoStatus OpenCard(QFile &card)
     if (card.size() < kPosterOffset || card.read(kMarkerSize) != MakeMarker().Signature)
         return IoStatus::failure(NotACardFile(card.fileName()));
     return IoStatus::success();
+}
+
+// A second name for the same bytes costs nothing, and the work folder only
+// reads it; callers make a real copy where the file system cannot link.
+bool HardLink(const QString &existing, const QString &newName)
+{
+    const QString original = QFileInfo(existing).canonicalFilePath(); // a symlink's target
+    std::error_code error;
+    if (!original.isEmpty())
+        std::filesystem::create_hard_link(original.toStdU16String(), newName.toStdU16String(), error);
+    return !original.isEmpty() && !error;
 }
 
 IoStatus Commit(QSaveFile &out)
@@ -70,10 +84,16 @@ IoStatus CopyPosterToWork(const QString &folder, const QString &posterPath, bool
         return IoStatus::success();
     if (folder.isEmpty())
         return IoStatus::failure(NoWorkFolder());
+    const QString copyPath = WorkFile(folder, kPosterFileName);
+    QFile::remove(copyPath);
+    if (HardLink(posterPath, copyPath)) {
+        hasPicture = true;
+        return IoStatus::success();
+    }
     QFile poster(posterPath);
     if (!poster.open(QIODevice::ReadOnly))
         return IoStatus::failure(CannotRead(poster));
-    QFile copy(WorkFile(folder, kPosterFileName));
+    QFile copy(copyPath);
     if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return IoStatus::failure(CannotWrite(copy));
     IoStatus status = CopyRest(poster, copy);
