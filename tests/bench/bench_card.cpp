@@ -1,0 +1,96 @@
+// Saving and opening a card against the floor of copying its poster, and
+// the header rewrite at two poster sizes.
+#include "BenchSupport.h"
+
+#include "app/WorkFolder.h"
+#include "card/CardReader.h"
+#include "card/CardWriter.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <fstream>
+
+namespace {
+
+constexpr int kRuns = 9;
+
+void Require(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "bench_card: %s failed\n", what);
+        std::exit(1);
+    }
+}
+
+QString MakePoster(const QTemporaryDir &dir, const QString &name, qsizetype bytes)
+{
+    QByteArray data(bytes, Qt::Uninitialized);
+    QRandomGenerator generator(42);
+    generator.fillRange(reinterpret_cast<quint32 *>(data.data()), bytes / 4);
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    Require(file.open(QIODevice::WriteOnly) && file.write(data) == bytes, "writing the poster");
+    return path;
+}
+
+void StandardCopy(const QString &from, const QString &to)
+{
+    std::ifstream in(from.toStdString(), std::ios::binary);
+    std::ofstream out(to.toStdString(), std::ios::binary | std::ios::trunc);
+    out << in.rdbuf();
+    Require(bool(out), "the standard copy");
+}
+
+void FullBuild(const QString &poster, const QString &target)
+{
+    CardRecord record;
+    record.set(CardRecord::Titre, QStringLiteral("Metropolis"));
+    const QString work = CreateWorkFolder(NameOrder::DateFirst);
+    bool hasPicture = false;
+    Require(WriteInfoFile(work, record).ok(), "WriteInfoFile");
+    Require(CopyPosterToWork(work, poster, hasPicture).ok(), "CopyPosterToWork");
+    Require(AssembleCardFile(work, target, hasPicture).ok(), "AssembleCardFile");
+    RemoveWorkFolder(work);
+}
+
+void Open(const QString &card)
+{
+    const QString work = CreateWorkFolder(NameOrder::DateFirst);
+    const CardReadResult read = ReadCardFile(card, work);
+    Require(read.ok() && read.hasPoster, "ReadCardFile");
+    RemoveWorkFolder(work);
+}
+
+double HeaderRewriteMicros(const QString &card)
+{
+    CardRecord record;
+    record.set(CardRecord::Titre, QStringLiteral("Nosferatu"));
+    return MedianMicros(51, [&] { Require(WriteCardHeader(card, record).ok(), "WriteCardHeader"); });
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString big = MakePoster(dir, QStringLiteral("big.jpg"), 50 * 1000 * 1000);
+    const QString small = MakePoster(dir, QStringLiteral("small.jpg"), 1000 * 1000);
+    const QString copy = dir.filePath(QStringLiteral("copy.jpg"));
+    const QString bigCard = dir.filePath(QStringLiteral("big.fsc"));
+    const QString smallCard = dir.filePath(QStringLiteral("small.fsc"));
+    FullBuild(small, smallCard);
+
+    const double copyMicros = MedianMicros(kRuns, [&] { StandardCopy(big, copy); });
+    const double saveMicros = MedianMicros(kRuns, [&] { FullBuild(big, bigCard); });
+    const double openMicros = MedianMicros(kRuns, [&] { Open(bigCard); });
+    PrintFigure("copy-50mb-ms", copyMicros / 1000.0);
+    PrintFigure("card-save-vs-copy", saveMicros / copyMicros);
+    PrintFigure("card-open-vs-copy", openMicros / copyMicros);
+    PrintFigure("header-rewrite-us", HeaderRewriteMicros(bigCard));
+    PrintFigure("header-rewrite-1mb-us", HeaderRewriteMicros(smallCard));
+    return 0;
+}
