@@ -1,5 +1,5 @@
-# Shared by scripts/run and scripts/test: installs what the build needs,
-# then configures and builds incrementally in build/.
+# Shared by the scripts: installs what the build needs, then configures and
+# builds incrementally.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -20,9 +20,14 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 }
 
+# configure_build DIR [cmake options...]: configures DIR once.
+configure_build() {
+  local dir="$1"
+  shift
+  [ -f "$dir/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >&2
+}
+
 build() {
-  if [ ! -f "$BUILD/CMakeCache.txt" ]; then
-    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
-  fi
+  configure_build "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
   cmake --build "$BUILD" "$@" >&2
 }
