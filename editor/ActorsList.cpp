@@ -1,0 +1,160 @@
+#include "editor/ActorsList.h"
+
+#include "editor/frmMain.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+ActorsList::ActorsList(frmMain &editor)
+    : QObject(&editor)
+    , m_editor(editor)
+{
+    QComboBox *box = editor.cboActeurs;
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert); // Enter is handled here
+    box->setCompleter(nullptr);                // names are typed whole
+    box->setProperty("Tag", QString::fromLatin1(kUnlocked));
+    box->installEventFilter(this);
+    // Only the user's edits: a text set by choosing an entry must stay.
+    connect(box->lineEdit(), &QLineEdit::textEdited, this, &ActorsList::ApplyTextRule);
+    connect(box, &QComboBox::activated, this, &ActorsList::Select);
+    connect(editor.cmdActSupp, &QPushButton::clicked, this, &ActorsList::Remove);
+}
+
+QStringList ActorsList::Names() const
+{
+    QStringList names;
+    for (int i = 0; i < m_editor.cboActeurs->count(); ++i)
+        names << m_editor.cboActeurs->itemText(i);
+    return names;
+}
+
+void ActorsList::AddLoaded(const QString &name)
+{
+    const QString text = m_editor.cboActeurs->currentText();
+    m_editor.cboActeurs->addItem(name);
+    Deselect(text);
+    UpdateLock();
+}
+
+void ActorsList::ClearSelection()
+{
+    Deselect(m_editor.cboActeurs->currentText());
+    UpdateLock();
+}
+
+void ActorsList::Empty()
+{
+    m_editor.cboActeurs->clear();
+    Deselect(QString());
+    UpdateLock();
+}
+
+bool ActorsList::IsLocked() const
+{
+    return m_editor.cboActeurs->property("Tag").toString() == QLatin1String(kLocked);
+}
+
+bool ActorsList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_editor.cboActeurs && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            Enter();
+            return true;
+        case Qt::Key_Escape:
+            Escape();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ActorsList::ApplyTextRule()
+{
+    QLineEdit *edit = m_editor.cboActeurs->lineEdit();
+    const QString text = edit->text();
+    if (IsLocked()) {
+        edit->clear();
+        return;
+    }
+    // "|" ends every name in the card file: a name holding one would come
+    // back as two.
+    QString name = text;
+    name.remove(u'|');
+    const bool tooLong = name.size() > kMaxActorName;
+    if (name == text && !tooLong)
+        return;
+    const int caret = edit->cursorPosition() - int(text.left(edit->cursorPosition()).count(u'|'));
+    name.truncate(kMaxActorName);
+    edit->setText(name);
+    edit->setCursorPosition(tooLong ? int(name.size()) : caret);
+}
+
+void ActorsList::Enter()
+{
+    QComboBox *box = m_editor.cboActeurs;
+    const QString name = box->currentText();
+    if (name.isEmpty())
+        return;
+    const int index = RememberedIndex();
+    if (index != -1) {
+        box->removeItem(index);
+        box->insertItem(index, name);
+    } else {
+        box->addItem(name);
+    }
+    m_editor.ChangeEdit(true);
+    Deselect(QString());
+    UpdateLock();
+}
+
+void ActorsList::Escape()
+{
+    Deselect(QString());
+    UpdateLock();
+}
+
+void ActorsList::Select(int index)
+{
+    m_editor.lblAct = QString::number(index);
+    m_editor.cmdActSupp->setEnabled(true);
+    UpdateLock();
+}
+
+void ActorsList::Remove()
+{
+    const QString text = m_editor.cboActeurs->currentText();
+    m_editor.cboActeurs->removeItem(RememberedIndex());
+    Deselect(text);
+    UpdateLock();
+    m_editor.ChangeEdit(true);
+}
+
+int ActorsList::RememberedIndex() const
+{
+    return m_editor.lblAct.toInt();
+}
+
+// Qt selects an entry by itself when the first one is added or the selected
+// one is removed, and rewrites the text with it: undo both.
+void ActorsList::Deselect(const QString &text)
+{
+    m_editor.cboActeurs->setCurrentIndex(-1);
+    m_editor.cboActeurs->setEditText(text);
+    m_editor.lblAct = QStringLiteral("-1");
+    m_editor.cmdActSupp->setEnabled(false);
+}
+
+void ActorsList::UpdateLock()
+{
+    const bool locked = m_editor.cboActeurs->count() >= kMaxActors && RememberedIndex() == -1;
+    m_editor.cboActeurs->setProperty("Tag", QString::fromLatin1(locked ? kLocked : kUnlocked));
+    if (locked)
+        m_editor.cboActeurs->setEditText(QString());
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// A multi-line box with a vertical scroll bar whose length limit counts each
+// line break as two characters, as the card stores it (CR LF). Typed,
+// pasted and dropped input beyond the limit is not taken; a text set by
+// the program is taken whole.
+class SummaryBox : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit SummaryBox(int maxLength, QWidget *parent = nullptr);
+
+    // The length as stored: line breaks count two.
+    static int StoredLength(const QString &text);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+
+private:
+    // Room left for new input, the selection it replaces counted free.
+    int Room() const;
+    // The longest start of the text that fits the room.
+    static QString Fit(const QString &text, int room);
+
+    int m_maxLength;
+};

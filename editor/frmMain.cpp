@@ -1,0 +1,73 @@
+#include "editor/frmMain.h"
+
+#include "app/Desktop.h"
+#include "app/Twips.h"
+#include "editor/ActorsList.h"
+#include "editor/NumericFields.h"
+#include "editor/SummaryBox.h"
+#include "resources/Resources.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QScreen>
+
+namespace {
+
+constexpr int kClientWidthTwips = 6300;
+constexpr int kClientHeightTwips = 3735;
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(kAppTitle));
+    setWindowIcon(AppIcon());
+    // A fixed frame with minimize and close boxes, no maximize box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    CreateControls();
+    CreateMenus();
+    actors = new ActorsList(*this);
+    InstallNumericChecks(*this);
+    TrackChanges();
+    FixSizeAndCentre();
+}
+
+void frmMain::ChangeEdit(bool Modified)
+{
+    blnModified = Modified;
+    mnuFileSave->setEnabled(Modified);
+    if (Modified) {
+        // A card without a file is saved with Save, which asks for the path.
+        if (lblFileName != QLatin1String(kNewCardName))
+            mnuFileSaveAs->setEnabled(true);
+    } else {
+        mnuFileSaveAs->setEnabled(false);
+    }
+    setWindowTitle(QStringLiteral("%1 [%2%3]")
+                       .arg(QString::fromLatin1(kAppTitle), lblFileName,
+                            Modified ? QStringLiteral("*") : QString()));
+}
+
+void frmMain::TrackChanges()
+{
+    const auto modified = [this] { ChangeEdit(true); };
+    for (QLineEdit *box : {txtTitre, txtType, txtRealisateur})
+        connect(box, &QLineEdit::textChanged, this, modified);
+    connect(txtResume, &SummaryBox::textChanged, this, modified);
+}
+
+void frmMain::FixSizeAndCentre()
+{
+    // The client area is the central widget; the window follows its size, so
+    // the poster routines change the height through the central widget.
+    centralWidget()->setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}

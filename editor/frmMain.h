@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+class ActorsList;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class SummaryBox;
+
+inline constexpr char kNewCardName[] = "Nouveau";
+
+// The editor: one card at a time. Controls, menus and the document state
+// are public, so that the document commands and the poster routines can
+// work on them by name.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+
+    // Sets the modified state, the title bar and the Save menu items.
+    void ChangeEdit(bool Modified = false);
+
+    // Controls; each one's objectName is its member's name.
+    QLabel *lblTitre = nullptr;
+    QLineEdit *txtTitre = nullptr;
+    QLabel *lblAnnee = nullptr;
+    QLineEdit *txtAnnee = nullptr;
+    QLabel *lblDuree1 = nullptr;
+    QLineEdit *txtDuree1 = nullptr;
+    QLabel *lblDuree2 = nullptr;
+    QLineEdit *txtDuree2 = nullptr;
+    QLabel *lblType = nullptr;
+    QLineEdit *txtType = nullptr;
+    QLabel *lblRealisateur = nullptr;
+    QLineEdit *txtRealisateur = nullptr;
+    QLabel *lblActeurs = nullptr;
+    QComboBox *cboActeurs = nullptr;
+    QPushButton *cmdActSupp = nullptr;
+    QLabel *lblResume = nullptr;
+    SummaryBox *txtResume = nullptr;
+    QGroupBox *fraAffiche = nullptr;
+    QPushButton *cmdAffiMod = nullptr;
+    QPushButton *cmdAffiSupp = nullptr;
+    QLabel *imgAffiche = nullptr; // hidden until a poster is shown; property "Tag"
+    QLabel *picAffiche = nullptr; // hidden; the poster at its natural size
+
+    // Menus.
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFileNew = nullptr;
+    QAction *mnuFileOpen = nullptr;
+    QAction *mnuFileSave = nullptr;
+    QAction *mnuFileSaveAs = nullptr;
+    QAction *mnuFileSep1 = nullptr;
+    QAction *mnuFilePrev = nullptr;
+    QAction *mnuFileSep2 = nullptr;
+    QAction *mnuFileExit = nullptr;
+    QMenu *mnuPopAffi = nullptr;
+    QAction *mnuPopFull = nullptr;
+    QAction *mnuSep3 = nullptr;
+    QAction *mnuPopModif = nullptr;
+    QAction *mnuPopRem = nullptr;
+    QAction *mnuPopReset = nullptr;
+    QAction *mnuAbout = nullptr;
+
+    // The behaviour of cboActeurs and cmdActSupp.
+    ActorsList *actors = nullptr;
+
+    // Document state.
+    bool blnModified = false;
+    bool blnAffiMod = false;   // the poster changed since the card was opened or saved
+    QString strImage;          // the opened card's poster, in the reset-copy work folder
+    QString lblFileName = QString::fromLatin1(kNewCardName); // shown in the title bar
+    QString lblFile;           // full path of the card file; empty for a new card
+    QString lblAffiche;        // picture the next full build writes as the poster
+    QString lblReset;          // the reset-copy work folder
+    QString lblAct = QStringLiteral("-1"); // remembered index of the selected actor
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void TrackChanges();
+    void FixSizeAndCentre();
+};
