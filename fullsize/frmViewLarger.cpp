@@ -1,0 +1,65 @@
+#include "fullsize/frmViewLarger.h"
+
+#include "app/Twips.h"
+#include "resources/Resources.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace {
+
+constexpr double kMargin = 25;       // window background around the picture
+constexpr double kWindowExtra = 50;  // window size beyond the picture box
+constexpr int kPictureBorder = 2;    // the sunken border of a picture box, pixels
+
+} // namespace
+
+frmViewLarger::frmViewLarger(QWidget *sender)
+    : QDialog(sender, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_picViewLarger(new QLabel(this))
+{
+    setObjectName(QStringLiteral("frmViewLarger"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setFixedSize(TwipsRect(0, 0, 4680, 3135).size());
+
+    m_picViewLarger->setObjectName(QStringLiteral("picViewLarger"));
+    m_picViewLarger->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_picViewLarger->setLineWidth(kPictureBorder);
+    m_picViewLarger->setGeometry(TwipsRect(0, 0, 2895, 1815));
+    m_picViewLarger->setCursor(HandCursor());
+    m_picViewLarger->installEventFilter(this);
+}
+
+void frmViewLarger::setPicture(const QPixmap &picture)
+{
+    m_picViewLarger->setPixmap(picture);
+    const int border = 2 * m_picViewLarger->frameWidth();
+    m_picViewLarger->setGeometry(TwipsToPixels(kMargin), TwipsToPixels(kMargin),
+                                 picture.width() + border, picture.height() + border);
+    const QSize window = m_picViewLarger->size() + QSize(TwipsToPixels(kWindowExtra), TwipsToPixels(kWindowExtra));
+    setFixedSize(window);
+    // Centred on the screen, not on the asking window.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - QPoint(window.width() / 2, window.height() / 2));
+}
+
+bool frmViewLarger::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click is a press and a release on the picture; the margin does nothing.
+    if (watched == m_picViewLarger && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && m_picViewLarger->rect().contains(mouse->position().toPoint()))
+            accept();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void View(QWidget *sender, const QPixmap &fullSizePoster)
+{
+    frmViewLarger window(sender);
+    window.setPicture(fullSizePoster);
+    window.exec();
+}

@@ -1,0 +1,54 @@
+#include "viewer/LoadViewer.h"
+
+#include "app/Desktop.h"
+#include "app/WorkFolder.h"
+#include "card/CardReader.h"
+#include "viewer/ViewerText.h"
+#include "viewer/frmInfos.h"
+
+#include <QPointer>
+
+namespace {
+
+// The one viewer window of the program, made when first needed.
+QPointer<frmInfos> viewer;
+
+QString ReaderMessage(const CardReadResult &card)
+{
+    switch (card.status) {
+    case CardReadStatus::MissingFile: return QStringLiteral("Fichier introuvable");
+    case CardReadStatus::NotACard: return QStringLiteral("Fichier incorrect");
+    case CardReadStatus::Ok:
+    case CardReadStatus::Unreadable: break;
+    }
+    return card.errorString;
+}
+
+} // namespace
+
+bool LoadViewer(const QString &cardPath, OnCardError onError)
+{
+    const QString workFolder = CreateWorkFolder(NameOrder::DateFirst);
+    const CardReadResult card = ReadCardFile(cardPath, workFolder);
+    if (!card.ok()) {
+        RemoveWorkFolder(workFolder);
+        // A card shown earlier is not left standing for the one asked for.
+        if (viewer)
+            viewer->hide();
+        ShowMessage(nullptr, ReaderMessage(card), MessageButtons::Ok, MessageIcon::Critical);
+        if (onError == OnCardError::EndProgram)
+            desktop().endProgram(1);
+        return false;
+    }
+
+    if (!viewer)
+        viewer = new frmInfos;
+    viewer->fill(FillViewerLabels(card.record));
+    viewer->strImageFile = SetViewerPoster(workFolder);
+    viewer->PositionsLoad();
+    viewer->setVideoFile(FindVideoFile(cardPath));
+    viewer->showViewer();
+    // The poster is held in memory from here on.
+    RemoveWorkFolder(workFolder);
+    return true;
+}

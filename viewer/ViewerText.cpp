@@ -1,0 +1,46 @@
+#include "viewer/ViewerText.h"
+
+#include "app/WorkFolder.h"
+#include "card/CardText.h"
+
+ViewerCaptions FillViewerLabels(const CardRecord &card)
+{
+    using F = CardRecord::Field;
+    ViewerCaptions captions;
+    captions.annee = TrimRight(QStringLiteral("Année : ") + card.text(F::Annee));
+    captions.duree = TrimRight(QStringLiteral("Durée : ") + card.text(F::DureeH) + u'h' + card.text(F::DureeMin));
+    captions.acteurs = TrimRight(ActorsForViewer(card.text(F::Acteurs)));
+    captions.resume = TrimRight(card.text(F::Resume));
+    captions.realisateur = TrimRight(card.text(F::Realisateur));
+    captions.type = TrimRight(card.text(F::Type));
+    captions.titre = TrimRight(card.text(F::Titre));
+    return captions;
+}
+
+QString ActorsForViewer(const QString &storedActors)
+{
+    QString actors = TrimRight(storedActors);
+    if (actors.isEmpty())
+        return actors;
+    actors.chop(1); // the "|" after the last actor
+    actors.replace(u'|', u'\r');
+    return TrimRight(actors);
+}
+
+QString SetViewerPoster(const QString &workFolder)
+{
+    const QString poster = WorkFile(workFolder, kPosterFileName);
+    return FileExists(poster) ? poster : QString();
+}
+
+QString FindVideoFile(const QString &cardPath)
+{
+    // The last dot of the whole path, even one in a folder name.
+    const QString base = cardPath.left(cardPath.lastIndexOf(u'.') + 1);
+    for (const char *extension : {"avi", "divx"}) {
+        const QString video = base + QLatin1String(extension);
+        if (FileExists(video))
+            return video;
+    }
+    return {};
+}

@@ -1,0 +1,261 @@
+#include "viewer/frmInfos.h"
+
+#include "app/Desktop.h"
+#include "app/Twips.h"
+#include "fullsize/frmViewLarger.h"
+#include "resources/Resources.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+
+struct LabelStart
+{
+    const char *name;
+    const char *caption;
+};
+
+// Indexed by ViewerLabel.
+constexpr LabelStart kLabels[kViewerLabelCount] = {
+    {"lblAnnee", "Année : aaaa"},     {"lblDuree", "Durée : h:mm"},
+    {"lblTypeA", "Type :"},           {"lblType", "XXXX"},
+    {"lblRealisateurA", "Réalisateur :"}, {"lblRealisateur", "XXXX"},
+    {"lblActeursA", "Acteurs : "},    {"lblActeurs", "XXXX"},
+    {"lblResumeA", "Résumé : "},      {"lblResume", "XXXX"},
+};
+
+// MS Sans Serif 8 points, or the nearest sans-serif font installed.
+QFont SansSerif(double points)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// The card breaks lines with carriage returns; Qt draws them as spaces.
+QString DisplayText(QString caption)
+{
+    caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return caption.replace(u'\r', u'\n');
+}
+
+void Place(QWidget *widget, const TwipsBox &box)
+{
+    widget->setGeometry(TwipsRect(box.left, box.top, box.width, box.height));
+}
+
+float Twips(int pixels)
+{
+    return float(PixelsToTwips(pixels));
+}
+
+} // namespace
+
+frmInfos::frmInfos()
+    : QDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmInfos"));
+    setWindowTitle(QStringLiteral(" Fichoscope"));
+    setWindowIcon(AppIcon());
+    setFont(SansSerif(8.25));
+
+    m_lblTitre = MakeLabel(this, "lblTitre", QStringLiteral("lblTitre"));
+    m_lblTitre->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont titleFont = SansSerif(13.5);
+    titleFont.setBold(true);
+    titleFont.setUnderline(true);
+    m_lblTitre->setFont(titleFont);
+
+    for (int i = 0; i < kViewerLabelCount; ++i)
+        m_labels[i] = MakeLabel(this, kLabels[i].name, QString::fromUtf8(kLabels[i].caption));
+
+    m_imgAffiche = new QLabel(this);
+    m_imgAffiche->setObjectName(QStringLiteral("imgAffiche"));
+    m_imgAffiche->setCursor(HandCursor());
+    m_imgAffiche->installEventFilter(this);
+
+    // Holds the poster at its natural size, outside the client area.
+    m_picAffiche = new QLabel(this);
+    m_picAffiche->setObjectName(QStringLiteral("picAffiche"));
+
+    m_lnRealWorld = new QFrame(this);
+    m_lnRealWorld->setObjectName(QStringLiteral("lnRealWorld"));
+    m_lnRealWorld->setFrameShape(QFrame::VLine);
+
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setDefault(true);
+    connect(m_cmdOK, &QPushButton::clicked, this, &QWidget::close);
+
+    m_cmdPlay = new QPushButton(QStringLiteral("&Lecture"), this);
+    m_cmdPlay->setObjectName(QStringLiteral("cmdPlay"));
+    connect(m_cmdPlay, &QPushButton::clicked, this, &frmInfos::play);
+
+    setTabOrder(m_cmdOK, m_cmdPlay);
+    applyGeometry(ViewerStartGeometry());
+}
+
+void frmInfos::fill(const ViewerCaptions &captions)
+{
+    for (QLabel *each : m_labels)
+        each->setWordWrap(false);
+    m_cmdPlay->setEnabled(true);
+    using enum ViewerLabel;
+    label(lblAnnee)->setText(captions.annee);
+    label(lblDuree)->setText(captions.duree);
+    label(lblActeurs)->setText(DisplayText(captions.acteurs));
+    label(lblResume)->setText(DisplayText(captions.resume));
+    label(lblRealisateur)->setText(captions.realisateur);
+    label(lblType)->setText(captions.type);
+    m_lblTitre->setText(captions.titre);
+    applyGeometry(ViewerStartGeometry());
+}
+
+void frmInfos::PositionsLoad()
+{
+    // Decoded once; both poster controls draw from it.
+    const QImage poster = strImageFile.isEmpty() ? QImage() : QImage(strImageFile);
+
+    ViewerGeometry start = ViewerStartGeometry();
+    start.windowWidth += Twips(m_frame.width());
+    for (int i = 0; i < kViewerLabelCount; ++i) {
+        const QSize caption = m_labels[i]->sizeHint();
+        start.labels[i].width = Twips(caption.width());
+        start.labels[i].height = Twips(caption.height());
+    }
+    std::optional<TwipsSize> natural;
+    if (!poster.isNull())
+        natural = TwipsSize{Twips(poster.width()), Twips(poster.height())};
+
+    const ViewerGeometry g = ::PositionsLoad(start, natural, [this](ViewerLabel which, float width) {
+        QLabel *wrapped = label(which);
+        wrapped->setWordWrap(true);
+        return Twips(wrapped->heightForWidth(TwipsToPixels(width)));
+    });
+    applyGeometry(g);
+
+    m_imgAffiche->setVisible(g.posterShown);
+    if (g.posterShown) {
+        m_picAffiche->setPixmap(QPixmap::fromImage(poster));
+        m_imgAffiche->setPixmap(QPixmap::fromImage(
+            poster.scaled(m_imgAffiche->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    } else {
+        m_picAffiche->clear();
+        m_imgAffiche->clear();
+    }
+}
+
+void frmInfos::setVideoFile(const QString &videoFile)
+{
+    if (videoFile.isEmpty())
+        m_cmdPlay->setEnabled(false);
+    else
+        strVideoFile = videoFile;
+}
+
+void frmInfos::showViewer()
+{
+    if (!isVisible()) {
+        const QSize outer(TwipsToPixels(m_outer.width), TwipsToPixels(m_outer.height));
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(screen->geometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+bool frmInfos::event(QEvent *event)
+{
+    const bool handled = QDialog::event(event);
+    // The frame is known only once the window system has mapped the window.
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+        measureFrame();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+bool frmInfos::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_imgAffiche && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && m_imgAffiche->rect().contains(mouse->position().toPoint()))
+            View(this, m_picAffiche->pixmap());
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmInfos::keyPressEvent(QKeyEvent *event)
+{
+    // No cancel button: Escape does not close the viewer.
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmInfos::applyGeometry(const ViewerGeometry &g)
+{
+    for (int i = 0; i < kViewerLabelCount; ++i)
+        Place(m_labels[i], g.labels[i]);
+    Place(m_lblTitre, g.lblTitre);
+    Place(m_imgAffiche, g.imgAffiche);
+    Place(m_picAffiche, g.picAffiche);
+    Place(m_lnRealWorld, {g.lnRealWorld.x1, g.lnRealWorld.y1, 15, g.lnRealWorld.y2 - g.lnRealWorld.y1});
+    Place(m_cmdPlay, g.cmdPlay);
+    Place(m_cmdOK, g.cmdOK);
+    m_outer = {g.windowWidth, g.windowHeight};
+    fitOuterSize();
+}
+
+void frmInfos::fitOuterSize()
+{
+    const QSize outer(TwipsToPixels(m_outer.width), TwipsToPixels(m_outer.height));
+    setFixedSize(outer - m_frame);
+}
+
+void frmInfos::measureFrame()
+{
+    if (!isVisible())
+        return;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame != m_frame) {
+        m_frame = frame;
+        fitOuterSize();
+    }
+}
+
+void frmInfos::play()
+{
+    // The player starts on its own; whatever the answer, the viewer goes.
+    desktop().openUrl(QUrl::fromLocalFile(strVideoFile));
+    close();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "viewer/ViewerLayout.h"
+#include "viewer/ViewerText.h"
+
+#include <QDialog>
+#include <QSize>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+// The read-only window that shows one card, laid out around its texts and
+// poster, with "&Lecture" to play the film and "OK" to close.
+class frmInfos : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmInfos();
+
+    // Puts the window back to its starting layout and sets the card's captions.
+    void fill(const ViewerCaptions &captions);
+    // Loads the poster named by strImageFile, lays the window out around it
+    // and sizes the window.
+    void PositionsLoad();
+    // The video to play, or an empty text to disable "&Lecture".
+    void setVideoFile(const QString &videoFile);
+    // Shows the window modeless, centred on the screen when it was hidden.
+    void showViewer();
+
+    // The poster file in the work folder; empty for a card without one.
+    QString strImageFile;
+    QString strVideoFile;
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QLabel *label(ViewerLabel which) const { return m_labels[int(which)]; }
+    void applyGeometry(const ViewerGeometry &g);
+    void fitOuterSize();
+    void measureFrame();
+    void play();
+
+    std::array<QLabel *, kViewerLabelCount> m_labels{};
+    QLabel *m_lblTitre;
+    QLabel *m_imgAffiche;
+    QLabel *m_picAffiche;
+    QFrame *m_lnRealWorld;
+    QPushButton *m_cmdOK;
+    QPushButton *m_cmdPlay;
+    TwipsSize m_outer;   // the computed outer size
+    QSize m_frame{0, 0}; // frame and title bar as the window system reports them
+};
