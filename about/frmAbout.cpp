@@ -1,6 +1,7 @@
 #include "about/frmAbout.h"
 
 #include "app/Desktop.h"
+#include "app/Fonts.h"
 #include "app/Twips.h"
 #include "resources/Resources.h"
 
@@ -19,17 +20,6 @@ constexpr char kAuthorLine[] = "Par l'équipe Fichoscope";
 constexpr char kWebAddress[] = "https://fichoscope.example.org";
 constexpr char kMailAddress[] = "fichoscope@example.org";
 
-// MS Sans Serif 8 points, or the nearest sans-serif font installed.
-QFont SansSerif(double points)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    return font;
-}
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QRect &where)
 {
@@ -70,7 +60,7 @@ frmAbout::frmAbout(QWidget *parent, AppVersion version)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowIcon(AppIcon());
-    setFont(SansSerif(8.25));
+    setFont(SansSerif());
     setFixedSize(TwipsRect(0, 0, 5250, 1575).size());
     setMouseTracking(true);
 

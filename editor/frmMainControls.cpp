@@ -1,5 +1,6 @@
 #include "editor/frmMain.h"
 
+#include "app/Fonts.h"
 #include "app/Twips.h"
 #include "editor/SummaryBox.h"
 #include "resources/Resources.h"
@@ -12,25 +13,7 @@
 
 namespace {
 
-// MS Sans Serif is seldom installed: take the nearest sans-serif font.
-QFont SansSerif(double points)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    return font;
-}
 
-QFont TitleFont()
-{
-    QFont font = SansSerif(13.5);
-    font.setBold(true);
-    font.setUnderline(true);
-    return font;
-}
 
 // Creates a control at its place, given in twips within its parent.
 template <class Control, class... Args>
@@ -63,7 +46,7 @@ void frmMain::CreateControls()
 {
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFont(SansSerif(8.25));
+    client->setFont(SansSerif());
     setCentralWidget(client);
 
     lblTitre = Place<QLabel>(client, "lblTitre", 120, 165, 855, 375, QStringLiteral("Titre :"));

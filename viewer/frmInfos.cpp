@@ -1,6 +1,7 @@
 #include "viewer/frmInfos.h"
 
 #include "app/Desktop.h"
+#include "app/Fonts.h"
 #include "app/Twips.h"
 #include "fullsize/frmViewLarger.h"
 #include "resources/Resources.h"
@@ -30,17 +31,6 @@ constexpr LabelStart kLabels[kViewerLabelCount] = {
     {"lblResumeA", "Résumé : "},      {"lblResume", "XXXX"},
 };
 
-// MS Sans Serif 8 points, or the nearest sans-serif font installed.
-QFont SansSerif(double points)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    return font;
-}
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption)
 {
@@ -76,14 +66,11 @@ frmInfos::frmInfos()
     setObjectName(QStringLiteral("frmInfos"));
     setWindowTitle(QStringLiteral(" Fichoscope"));
     setWindowIcon(AppIcon());
-    setFont(SansSerif(8.25));
+    setFont(SansSerif());
 
     m_lblTitre = MakeLabel(this, "lblTitre", QStringLiteral("lblTitre"));
     m_lblTitre->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont titleFont = SansSerif(13.5);
-    titleFont.setBold(true);
-    titleFont.setUnderline(true);
-    m_lblTitre->setFont(titleFont);
+    m_lblTitre->setFont(TitleFont());
 
     for (int i = 0; i < kViewerLabelCount; ++i)
         m_labels[i] = MakeLabel(this, kLabels[i].name, QString::fromUtf8(kLabels[i].caption));
