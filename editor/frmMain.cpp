@@ -34,6 +34,7 @@ frmMain::frmMain(QWidget *parent)
     actors = new ActorsList(*this);
     InstallNumericChecks(*this);
     TrackChanges();
+    ConnectCommands();
     FixSizeAndCentre();
 }
 
@@ -51,6 +52,16 @@ void frmMain::ChangeEdit(bool Modified)
     setWindowTitle(QStringLiteral("%1 [%2%3]")
                        .arg(QString::fromLatin1(kAppTitle), lblFileName,
                             Modified ? QStringLiteral("*") : QString()));
+}
+
+bool frmMain::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    // The frame enters the outer height only once the window system has
+    // mapped the window.
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+        ApplyOuterHeight();
+    return handled;
 }
 
 void frmMain::TrackChanges()

@@ -5,6 +5,8 @@
 
 class ActorsList;
 class QAction;
+class QCloseEvent;
+class QMouseEvent;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -27,6 +29,26 @@ public:
 
     // Sets the modified state, the title bar and the Save menu items.
     void ChangeEdit(bool Modified = false);
+
+    // Shows the picture file as the poster and sizes the window around it;
+    // an empty path shows none. False when the file is no usable picture.
+    bool Pic2Img(const QString &path);
+
+    // The document commands of the "Fichier" menu.
+    void New();
+    void Open();
+    // Opens the card file as Open does once its dialog has answered.
+    void OpenFile(const QString &path);
+    // True when the card was written.
+    bool Save();
+    void SaveAs();
+    void Preview();
+
+    // The poster commands.
+    void ChoosePoster();
+    void RemovePoster();
+    void RestorePoster();
+    void ViewFullSize();
 
     // Controls; each one's objectName is its member's name.
     QLabel *lblTitre = nullptr;
@@ -83,7 +105,18 @@ public:
     QString lblReset;          // the reset-copy work folder
     QString lblAct = QStringLiteral("-1"); // remembered index of the selected actor
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void ConnectCommands();
+    void ApplyOuterHeight();
+    void PosterMouseUp(const QMouseEvent &event);
+
+    int m_outerHeight = 0; // twips, frame, title and menu bars included; 0 until a poster routine sets it
+
     void CreateControls();
     void CreateMenus();
     void TrackChanges();

@@ -2,6 +2,7 @@
 
 #include "app/Fonts.h"
 #include "app/Twips.h"
+#include "editor/PosterGeometry.h"
 #include "editor/SummaryBox.h"
 #include "resources/Resources.h"
 
@@ -72,12 +73,12 @@ void frmMain::CreateControls()
     cmdActSupp->setEnabled(false);
 
     lblResume = FittingLabel(client, "lblResume", QStringLiteral("Résumé :"), 120, 2160);
-    txtResume = Place<SummaryBox>(client, "txtResume", 1080, 2160, 2895, 1455, 500);
+    txtResume = Place<SummaryBox>(client, "txtResume", 1080, kSummaryTop, 2895, kSummaryHeight, 500);
 
     fraAffiche = Place<QGroupBox>(client, "fraAffiche", 4080, 0, 2175, 855, QStringLiteral("Affiche"));
     cmdAffiMod = Place<QPushButton>(fraAffiche, "cmdAffiMod", 120, 240, 855, 495, QStringLiteral("&Modifier"));
     cmdAffiSupp = Place<QPushButton>(fraAffiche, "cmdAffiSupp", 1200, 240, 855, 495, QStringLiteral("&Supprimer"));
-    imgAffiche = Place<QLabel>(client, "imgAffiche", 4200, 960, 1935, 2055);
+    imgAffiche = Place<QLabel>(client, "imgAffiche", kPosterLeft, kPosterTop, kPosterWidth, 2055);
     imgAffiche->setScaledContents(true);
     imgAffiche->setCursor(HandCursor());
     imgAffiche->setProperty("Tag", QStringLiteral("False"));

@@ -27,15 +27,11 @@ constexpr double kMax16 = std::numeric_limits<qint16>::max();
 // and texts alone are cut at the limit.
 enum class Overflow { Fails, Clamps };
 
-// Made whole, halves to the even neighbour, as a signed 16-bit integer.
 std::optional<qint16> Whole16(double value, Overflow overflow)
 {
-    const double whole = std::nearbyint(value);
-    if (whole >= kMin16 && whole <= kMax16)
-        return qint16(whole);
     if (overflow == Overflow::Fails)
-        return std::nullopt;
-    return qint16(std::clamp(whole, kMin16, kMax16));
+        return ::Whole16(value);
+    return qint16(std::clamp(std::nearbyint(value), kMin16, kMax16));
 }
 
 // The poster image scaled to the fixed width; false when its height does
@@ -50,8 +46,7 @@ bool LoadPoster(ViewerGeometry &g, std::optional<TwipsSize> poster)
         g.imgAffiche.height = 0;
         return true;
     }
-    const double factor = double(kPosterWidth) / poster->width;
-    const std::optional<qint16> height = Whole16(double(poster->height) * factor, Overflow::Fails);
+    const std::optional<qint16> height = ScaledPosterHeight(*poster);
     if (!height)
         return false;
     g.imgAffiche.width = kPosterWidth;
@@ -133,6 +128,19 @@ std::optional<ViewerGeometry> Layout(const ViewerGeometry &start, std::optional<
 }
 
 } // namespace
+
+std::optional<qint16> Whole16(double value)
+{
+    const double whole = std::nearbyint(value);
+    if (whole >= kMin16 && whole <= kMax16)
+        return qint16(whole);
+    return std::nullopt;
+}
+
+std::optional<qint16> ScaledPosterHeight(TwipsSize natural)
+{
+    return Whole16(double(natural.height) * (double(kPosterWidth) / natural.width));
+}
 
 ViewerGeometry ViewerStartGeometry()
 {

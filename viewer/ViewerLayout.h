@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 #include <functional>
 #include <optional>
@@ -61,6 +63,14 @@ struct ViewerGeometry
     TwipsBox &operator[](ViewerLabel label) { return labels[int(label)]; }
     const TwipsBox &operator[](ViewerLabel label) const { return labels[int(label)]; }
 };
+
+// Made whole, halves to the even neighbour; nothing past the signed 16-bit
+// range.
+std::optional<qint16> Whole16(double value);
+
+// The height of a picture shown 1935 twips wide, its proportions kept, or
+// nothing when that passes 16 bits.
+std::optional<qint16> ScaledPosterHeight(TwipsSize natural);
 
 // The window as it is built, each label one line (195 twips) high; the
 // window's outer width is the client's 5265 until a frame is known.

@@ -206,6 +206,7 @@ void TestEditorWindow::menuBarHoldsThreeEntries()
 
 void TestEditorWindow::shortcutsWorkWithTheMenuClosed()
 {
+    ScriptedDesktop user;
     const auto editor = ShowNewEditor();
     QSignalSpy opened(editor->mnuFileOpen, &QAction::triggered);
     QSignalSpy previewed(editor->mnuFilePrev, &QAction::triggered);
@@ -213,6 +214,8 @@ void TestEditorWindow::shortcutsWorkWithTheMenuClosed()
     QTest::keyClick(editor->txtType, Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(opened.count(), 1);
     QCOMPARE(previewed.count(), 1);
+    QCOMPARE(user.fileDialogs.size(), 1); // Open, cancelled
+    QCOMPARE(user.messageTexts(), QStringList({QStringLiteral("Vous devez entrer le titre du film")}));
     QVERIFY(editor->txtTitre->text().isEmpty());
 }
 

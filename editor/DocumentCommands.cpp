@@ -1,0 +1,146 @@
+#include "editor/DocumentCommands.h"
+
+#include "app/FileDialogs.h"
+#include "app/WorkFolder.h"
+#include "card/CardWriter.h"
+#include "editor/ActorsList.h"
+#include "editor/EditorCard.h"
+#include "editor/SummaryBox.h"
+#include "editor/frmMain.h"
+#include "viewer/LoadViewer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+
+namespace {
+
+// The whole card written to the target through a work folder, the poster
+// being the one on screen.
+IoStatus FullBuild(frmMain &editor, const QString &workFolder, const QString &target)
+{
+    IoStatus status = WriteInfoFile(workFolder, CollectCard(editor));
+    bool hasPicture = false;
+    if (status.ok())
+        status = CopyPosterToWork(workFolder, PosterShown(editor), hasPicture);
+    if (status.ok())
+        status = AssembleCardFile(workFolder, target, hasPicture);
+    return status;
+}
+
+// A card file that can take a header rewrite.
+bool IsCardFile(const QString &path)
+{
+    QFile file(path);
+    return FileExists(path) && file.open(QIODevice::ReadOnly) && file.size() >= kPosterOffset
+        && IsCardMarker({file.read(kMarkerSize)});
+}
+
+SaveOutcome Outcome(const IoStatus &status, QString &errorString)
+{
+    errorString = status.errorString;
+    return status.ok() ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+} // namespace
+
+void ResetCard(frmMain &editor, const QString &Mode)
+{
+    if (!editor.lblReset.isEmpty())
+        RemoveWorkFolder(editor.lblReset);
+    if (Mode == QStringLiteral("End"))
+        return;
+    editor.lblReset.clear();
+    for (QLineEdit *box : {editor.txtAnnee, editor.txtDuree1, editor.txtDuree2, editor.txtRealisateur,
+                           editor.txtTitre, editor.txtType})
+        box->setText(QString());
+    editor.txtResume->setPlainText(QString());
+    editor.lblAffiche.clear();
+    editor.actors->Empty();
+    editor.Pic2Img(QString());
+    editor.ChangeEdit(false);
+}
+
+CardReadStatus OpenCardInEditor(frmMain &editor, const QString &path, QString &errorString)
+{
+    const QString workFolder = CreateWorkFolder(NameOrder::DateFirst);
+    const CardReadResult card = ReadCardFile(path, workFolder);
+    if (card.ok()) {
+        FillEditorFields(editor, card.record);
+        KeepPosterCopy(editor, workFolder);
+        editor.Pic2Img(editor.strImage);
+    }
+    RemoveWorkFolder(workFolder);
+    errorString = card.errorString;
+    return card.status;
+}
+
+void KeepPosterCopy(frmMain &editor, const QString &workFolder)
+{
+    const QString extracted = WorkFile(workFolder, kPosterFileName);
+    if (FileExists(extracted)) {
+        editor.lblReset = CreateWorkFolder(NameOrder::TimeFirst);
+        const QString copy = WorkFile(editor.lblReset, kPosterFileName);
+        // Without its copy the poster cannot be put back, nor previewed.
+        if (!editor.lblReset.isEmpty() && QFile::copy(extracted, copy))
+            editor.strImage = copy;
+    }
+    editor.blnAffiMod = false;
+}
+
+SaveOutcome SaveNewCard(frmMain &editor, QString &path, QString &errorString)
+{
+    path = AskSaveTarget(&editor, editor.txtTitre->text());
+    if (path.isEmpty())
+        return SaveOutcome::Cancelled;
+    return Outcome(SaveCardTo(editor, path), errorString);
+}
+
+IoStatus SaveCardTo(frmMain &editor, const QString &path)
+{
+    const QString workFolder = CreateWorkFolder(NameOrder::DateFirst);
+    const IoStatus status = FullBuild(editor, workFolder, path);
+    RemoveWorkFolder(workFolder);
+    return status;
+}
+
+IoStatus SaveCardHeader(frmMain &editor, const QString &path)
+{
+    // A card file that vanished or was replaced since it was opened is
+    // written whole, so that nothing on screen is lost.
+    if (!IsCardFile(path))
+        return SaveCardTo(editor, path);
+    return WriteCardHeader(path, CollectCard(editor));
+}
+
+SaveOutcome SaveCardAs(frmMain &editor, QString &path, QString &errorString)
+{
+    path = AskSaveTarget(&editor, editor.lblFile);
+    if (path.isEmpty())
+        return SaveOutcome::Cancelled;
+    // The poster of the card's own file goes over unchanged with the new texts.
+    if (!editor.blnAffiMod && IsCardFile(editor.lblFile))
+        return Outcome(CopyCardWithHeader(editor.lblFile, path, CollectCard(editor)), errorString);
+    return Outcome(SaveCardTo(editor, path), errorString);
+}
+
+IoStatus PreviewCard(frmMain &editor)
+{
+    const QString workFolder = CreateWorkFolder(NameOrder::TimeFirst);
+    const QString preview = WorkFile(workFolder, kPreviewFileName);
+    IoStatus status = FullBuild(editor, workFolder, preview);
+    if (status.ok())
+        LoadViewer(preview, OnCardError::KeepRunning);
+    RemoveWorkFolder(workFolder);
+    return status;
+}
+
+QString PosterShown(const frmMain &editor)
+{
+    if (!editor.lblAffiche.isEmpty())
+        return editor.lblAffiche;
+    // An opened card whose poster is unchanged shows its reset copy.
+    if (!editor.blnAffiMod && !editor.lblReset.isEmpty())
+        return WorkFile(editor.lblReset, kPosterFileName);
+    return {};
+}

@@ -1,0 +1,218 @@
+#include "editor/frmMain.h"
+
+#include "about/frmAbout.h"
+#include "app/Desktop.h"
+#include "app/FileDialogs.h"
+#include "editor/ActorsList.h"
+#include "editor/DocumentCommands.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+enum class Go { On, Stop };
+
+// Save, Save As and Preview need a title.
+bool TitleCheck(frmMain &editor)
+{
+    if (!editor.txtTitre->text().isEmpty())
+        return true;
+    ShowMessage(&editor, QStringLiteral("Vous devez entrer le titre du film"));
+    editor.txtTitre->setFocus();
+    return false;
+}
+
+// New and Open first offer to save unsaved changes; Yes saves and ends the command.
+Go SaveQuestion(frmMain &editor, const QString &question)
+{
+    if (!editor.blnModified)
+        return Go::On;
+    switch (ShowMessage(&editor, question, MessageButtons::YesNoCancel, MessageIcon::Question, Answer::Yes)) {
+    case Answer::Yes:
+        editor.Save();
+        return Go::Stop;
+    case Answer::No:
+        return Go::On;
+    default:
+        return Go::Stop;
+    }
+}
+
+void TellFailure(frmMain &editor, const QString &errorString)
+{
+    ShowMessage(&editor, errorString, MessageButtons::Ok, MessageIcon::Critical);
+}
+
+// The card now lives in this file.
+void TakeFile(frmMain &editor, const QString &path)
+{
+    editor.lblFile = path;
+    editor.lblFileName = QFileInfo(path).fileName();
+}
+
+} // namespace
+
+void frmMain::ConnectCommands()
+{
+    connect(mnuFileNew, &QAction::triggered, this, &frmMain::New);
+    connect(mnuFileOpen, &QAction::triggered, this, &frmMain::Open);
+    connect(mnuFileSave, &QAction::triggered, this, &frmMain::Save);
+    connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::SaveAs);
+    connect(mnuFilePrev, &QAction::triggered, this, &frmMain::Preview);
+    connect(mnuFileExit, &QAction::triggered, this, &frmMain::close);
+    connect(mnuPopFull, &QAction::triggered, this, &frmMain::ViewFullSize);
+    connect(mnuPopModif, &QAction::triggered, this, &frmMain::ChoosePoster);
+    connect(mnuPopRem, &QAction::triggered, this, &frmMain::RemovePoster);
+    connect(mnuPopReset, &QAction::triggered, this, &frmMain::RestorePoster);
+    connect(cmdAffiMod, &QPushButton::clicked, this, &frmMain::ChoosePoster);
+    connect(cmdAffiSupp, &QPushButton::clicked, this, &frmMain::RemovePoster);
+    connect(mnuAbout, &QAction::triggered, this, [this] { ShowAbout(this); });
+    imgAffiche->installEventFilter(this);
+}
+
+void frmMain::New()
+{
+    if (SaveQuestion(*this, QStringLiteral("Voulez-vous enregistrer la fiche avant de quitter ?")) == Go::Stop)
+        return;
+    ResetCard(*this, QString());
+    lblFileName = QString::fromLatin1(kNewCardName);
+    lblFile.clear();
+    mnuPopReset->setEnabled(false);
+    ChangeEdit(false);
+}
+
+void frmMain::Open()
+{
+    if (SaveQuestion(*this, QStringLiteral("Voulez-vous enregistrer la fiche actuelle ?")) == Go::Stop)
+        return;
+    const QString path = ShowFileDialog(this, QString::fromUtf8(kCardDialogTitle), CardFilters(),
+                                        SpecialFolder::Desktop, true);
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+void frmMain::OpenFile(const QString &path)
+{
+    TakeFile(*this, path);
+    ResetCard(*this, QString());
+    QString errorString;
+    switch (OpenCardInEditor(*this, path, errorString)) {
+    case CardReadStatus::Ok:
+        mnuPopReset->setEnabled(true);
+        ChangeEdit(false);
+        return;
+    case CardReadStatus::MissingFile:
+        ShowMessage(this, QStringLiteral("Fichier introuvable"), MessageButtons::Ok, MessageIcon::Critical);
+        desktop().endProgram(1);
+        return;
+    case CardReadStatus::NotACard:
+        ShowMessage(this, QStringLiteral("Fichier incorrect"), MessageButtons::Ok, MessageIcon::Critical);
+        desktop().endProgram(1);
+        return;
+    case CardReadStatus::Unreadable:
+        // A card that exists but cannot be read leaves an empty new card.
+        TellFailure(*this, errorString);
+        ResetCard(*this, QString());
+        lblFileName = QString::fromLatin1(kNewCardName);
+        lblFile.clear();
+        mnuPopReset->setEnabled(false);
+        ChangeEdit(false);
+        return;
+    }
+}
+
+bool frmMain::Save()
+{
+    if (!TitleCheck(*this))
+        return false;
+    bool written = false;
+    if (lblFileName != QLatin1String(kNewCardName)) {
+        const IoStatus status = blnAffiMod ? SaveCardTo(*this, lblFile) : SaveCardHeader(*this, lblFile);
+        written = status.ok();
+        if (written)
+            ChangeEdit(false);
+        else
+            TellFailure(*this, status.errorString);
+    } else {
+        QString path;
+        QString errorString;
+        switch (SaveNewCard(*this, path, errorString)) {
+        case SaveOutcome::Saved:
+            TakeFile(*this, path);
+            ChangeEdit(false);
+            written = true;
+            break;
+        case SaveOutcome::Failed:
+            TellFailure(*this, errorString);
+            break;
+        case SaveOutcome::Cancelled:
+            break;
+        }
+    }
+    actors->ClearSelection();
+    if (written) {
+        blnAffiMod = false;
+        mnuPopReset->setEnabled(true);
+    }
+    return written;
+}
+
+void frmMain::SaveAs()
+{
+    if (!TitleCheck(*this))
+        return;
+    QString path;
+    QString errorString;
+    switch (SaveCardAs(*this, path, errorString)) {
+    case SaveOutcome::Saved:
+        TakeFile(*this, path);
+        ChangeEdit(false);
+        blnAffiMod = false;
+        mnuPopReset->setEnabled(true);
+        break;
+    case SaveOutcome::Failed:
+        TellFailure(*this, errorString);
+        break;
+    case SaveOutcome::Cancelled:
+        break;
+    }
+    actors->ClearSelection();
+}
+
+void frmMain::Preview()
+{
+    if (!TitleCheck(*this))
+        return;
+    const IoStatus status = PreviewCard(*this);
+    if (!status.ok())
+        TellFailure(*this, status.errorString);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (blnModified) {
+        const QString question = QStringLiteral("Enregistrer les modifications apportées à \"%1\" ?").arg(lblFileName);
+        switch (ShowMessage(this, question, MessageButtons::YesNoCancel, MessageIcon::Warning, Answer::Yes)) {
+        case Answer::Yes:
+            // Changes the user asked to keep are never dropped: a save that
+            // did not happen keeps the window open.
+            if (!Save()) {
+                event->ignore();
+                return;
+            }
+            break;
+        case Answer::No:
+            break;
+        default:
+            event->ignore();
+            return;
+        }
+    }
+    ResetCard(*this, QStringLiteral("End"));
+    event->accept();
+}
