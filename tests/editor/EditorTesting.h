@@ -4,6 +4,7 @@
 #include "editor/SummaryBox.h"
 #include "editor/frmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -16,6 +17,7 @@ inline std::unique_ptr<frmMain> ShowNewEditor()
 {
     auto editor = std::make_unique<frmMain>();
     editor->ChangeEdit(false);
+    editor->mnuPopReset->setEnabled(false);
     editor->show();
     QApplication::setActiveWindow(editor.get());
     if (!QTest::qWaitForWindowActive(editor.get()))
