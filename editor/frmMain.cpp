@@ -35,6 +35,7 @@ frmMain::frmMain(QWidget *parent)
     InstallNumericChecks(*this);
     TrackChanges();
     ConnectCommands();
+    AcceptFileDrops();
     FixSizeAndCentre();
 }
 

@@ -6,6 +6,9 @@
 class ActorsList;
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QMouseEvent;
 class QComboBox;
 class QGroupBox;
@@ -39,6 +42,8 @@ public:
     void Open();
     // Opens the card file as Open does once its dialog has answered.
     void OpenFile(const QString &path);
+    // Open without its dialog: the save question, then the card file.
+    void OpenDropped(const QString &path);
     // True when the card was written.
     bool Save();
     void SaveAs();
@@ -46,6 +51,9 @@ public:
 
     // The poster commands.
     void ChoosePoster();
+    // Takes the picture file as the poster, as if chosen in the dialog;
+    // "Image incorrecte" and false when it is no usable picture.
+    bool TakePoster(const QString &path);
     void RemovePoster();
     void RestorePoster();
     void ViewFullSize();
@@ -109,8 +117,17 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    void AcceptFileDrops();
+    // A file dragged over a control: the window takes it; true when handled.
+    bool FileDragEvent(QObject *over, QEvent *event);
+    // The one local file a drag carries, when the window takes it at this
+    // place (in the client area): a card anywhere, a picture on the poster.
+    QString DroppedFile(const QDropEvent &event, QPoint at) const;
     void ConnectCommands();
     void ApplyOuterHeight();
     void PosterMouseUp(const QMouseEvent &event);

@@ -17,6 +17,8 @@ namespace {
 
 enum class Go { On, Stop };
 
+const QString kOpenQuestion = QStringLiteral("Voulez-vous enregistrer la fiche actuelle ?");
+
 // Save, Save As and Preview need a title.
 bool TitleCheck(frmMain &editor)
 {
@@ -88,11 +90,17 @@ void frmMain::New()
 
 void frmMain::Open()
 {
-    if (SaveQuestion(*this, QStringLiteral("Voulez-vous enregistrer la fiche actuelle ?")) == Go::Stop)
+    if (SaveQuestion(*this, kOpenQuestion) == Go::Stop)
         return;
     const QString path = ShowFileDialog(this, QString::fromUtf8(kCardDialogTitle), CardFilters(),
                                         SpecialFolder::Desktop, true);
     if (!path.isEmpty())
+        OpenFile(path);
+}
+
+void frmMain::OpenDropped(const QString &path)
+{
+    if (SaveQuestion(*this, kOpenQuestion) == Go::On)
         OpenFile(path);
 }
 

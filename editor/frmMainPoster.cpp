@@ -60,17 +60,22 @@ void frmMain::ChoosePoster()
     for (;;) {
         const QString path = ShowFileDialog(this, QStringLiteral("Affiche du film"), PictureFilters(),
                                             SpecialFolder::Pictures, true);
-        if (path.isEmpty())
+        if (path.isEmpty() || TakePoster(path))
             return;
-        if (Pic2Img(path)) {
-            ChangeEdit(true);
-            if (lblFileName != QLatin1String(kNewCardName))
-                blnAffiMod = true;
-            lblAffiche = path;
-            return;
-        }
-        ShowMessage(this, QStringLiteral("Image incorrecte"), MessageButtons::Ok, MessageIcon::Critical);
     }
+}
+
+bool frmMain::TakePoster(const QString &path)
+{
+    if (!Pic2Img(path)) {
+        ShowMessage(this, QStringLiteral("Image incorrecte"), MessageButtons::Ok, MessageIcon::Critical);
+        return false;
+    }
+    ChangeEdit(true);
+    if (lblFileName != QLatin1String(kNewCardName))
+        blnAffiMod = true;
+    lblAffiche = path;
+    return true;
 }
 
 void frmMain::RemovePoster()
@@ -102,6 +107,8 @@ void frmMain::ViewFullSize()
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (FileDragEvent(watched, event))
+        return true;
     if (watched == imgAffiche) {
         if (event->type() == QEvent::MouseButtonPress)
             imgAffiche->setProperty("Tag", QStringLiteral("True"));

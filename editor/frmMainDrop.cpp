@@ -1,0 +1,83 @@
+#include "editor/frmMain.h"
+
+#include "app/Twips.h"
+
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+
+namespace {
+
+// The poster's column of the window, in twips: the frame "Affiche" and the image.
+constexpr int kPosterColumnLeft = 4080;
+
+bool IsCardFile(const QString &path)
+{
+    return path.endsWith(QStringLiteral(".fsc"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+void frmMain::AcceptFileDrops()
+{
+    setAcceptDrops(true);
+    // Text boxes take drops of their own; a file dropped on one is the window's.
+    for (QWidget *child : findChildren<QWidget *>())
+        if (child->acceptDrops())
+            child->installEventFilter(this);
+}
+
+QString frmMain::DroppedFile(const QDropEvent &event, QPoint at) const
+{
+    const QList<QUrl> urls = event.mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    const QString path = urls.first().toLocalFile();
+    if (!QFileInfo(path).isFile())
+        return {};
+    if (IsCardFile(path) || at.x() >= TwipsToPixels(kPosterColumnLeft))
+        return path;
+    return {};
+}
+
+bool frmMain::FileDragEvent(QObject *over, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto *drop = static_cast<QDropEvent *>(event);
+    if (!drop->mimeData()->hasUrls())
+        return false; // text dragged into a text box stays the box's
+    auto *widget = qobject_cast<QWidget *>(over);
+    if (!widget)
+        return false;
+    const QPoint at = centralWidget()->mapFromGlobal(widget->mapToGlobal(drop->position().toPoint()));
+    const QString path = DroppedFile(*drop, at);
+    if (path.isEmpty()) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop) {
+        if (IsCardFile(path))
+            OpenDropped(path);
+        else
+            TakePoster(path);
+    }
+    return true;
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    FileDragEvent(this, event);
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent *event)
+{
+    FileDragEvent(this, event);
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    FileDragEvent(this, event);
+}
