@@ -36,10 +36,9 @@ bool IsCardFile(const QString &path)
         && IsCardMarker({file.read(kMarkerSize)});
 }
 
-SaveOutcome Outcome(const IoStatus &status, QString &errorString)
+SaveResult Outcome(const IoStatus &status, const QString &path)
 {
-    errorString = status.errorString;
-    return status.ok() ? SaveOutcome::Saved : SaveOutcome::Failed;
+    return {status.ok() ? SaveOutcome::Saved : SaveOutcome::Failed, path, status.errorString};
 }
 
 } // namespace
@@ -88,12 +87,12 @@ void KeepPosterCopy(frmMain &editor, const QString &workFolder)
     editor.blnAffiMod = false;
 }
 
-SaveOutcome SaveNewCard(frmMain &editor, QString &path, QString &errorString)
+SaveResult SaveNewCard(frmMain &editor)
 {
-    path = AskSaveTarget(&editor, editor.txtTitre->text());
+    const QString path = AskSaveTarget(&editor, editor.txtTitre->text());
     if (path.isEmpty())
-        return SaveOutcome::Cancelled;
-    return Outcome(SaveCardTo(editor, path), errorString);
+        return {};
+    return Outcome(SaveCardTo(editor, path), path);
 }
 
 IoStatus SaveCardTo(frmMain &editor, const QString &path)
@@ -113,15 +112,22 @@ IoStatus SaveCardHeader(frmMain &editor, const QString &path)
     return WriteCardHeader(path, CollectCard(editor));
 }
 
-SaveOutcome SaveCardAs(frmMain &editor, QString &path, QString &errorString)
+SaveResult SaveCardAs(frmMain &editor)
 {
-    path = AskSaveTarget(&editor, editor.lblFile);
+    const QString path = AskSaveTarget(&editor, editor.lblFile);
     if (path.isEmpty())
-        return SaveOutcome::Cancelled;
+        return {};
     // The poster of the card's own file goes over unchanged with the new texts.
     if (!editor.blnAffiMod && IsCardFile(editor.lblFile))
-        return Outcome(CopyCardWithHeader(editor.lblFile, path, CollectCard(editor)), errorString);
-    return Outcome(SaveCardTo(editor, path), errorString);
+        return Outcome(CopyCardWithHeader(editor.lblFile, path, CollectCard(editor)), path);
+    return Outcome(SaveCardTo(editor, path), path);
+}
+
+SaveResult SaveCard(frmMain &editor)
+{
+    const IoStatus status = editor.blnAffiMod ? SaveCardTo(editor, editor.lblFile)
+                                              : SaveCardHeader(editor, editor.lblFile);
+    return Outcome(status, editor.lblFile);
 }
 
 IoStatus PreviewCard(frmMain &editor)

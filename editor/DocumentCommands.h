@@ -25,14 +25,24 @@ void KeepPosterCopy(frmMain &editor, const QString &workFolder);
 
 enum class SaveOutcome { Saved, Cancelled, Failed };
 
-// Asks where to save the new card and writes it there; path receives it.
-SaveOutcome SaveNewCard(frmMain &editor, QString &path, QString &errorString);
+struct SaveResult
+{
+    SaveOutcome outcome = SaveOutcome::Cancelled;
+    QString path;        // where the card was written
+    QString errorString; // why it was not
+};
+
+// Asks where to save the new card and writes it there.
+SaveResult SaveNewCard(frmMain &editor);
+// Saves the card to its own file: only its text part while its poster is
+// unchanged, otherwise the whole card.
+SaveResult SaveCard(frmMain &editor);
 // Writes the whole card anew at the path, with the poster on screen.
 IoStatus SaveCardTo(frmMain &editor, const QString &path);
 // Rewrites only the text part of the card file at the path.
 IoStatus SaveCardHeader(frmMain &editor, const QString &path);
 // Asks for another path and writes the card there; the card's own file stays.
-SaveOutcome SaveCardAs(frmMain &editor, QString &path, QString &errorString);
+SaveResult SaveCardAs(frmMain &editor);
 
 // Shows the card on screen in the viewer without saving it.
 IoStatus PreviewCard(frmMain &editor);

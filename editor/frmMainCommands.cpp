@@ -57,6 +57,26 @@ void TakeFile(frmMain &editor, const QString &path)
     editor.lblFileName = QFileInfo(path).fileName();
 }
 
+// After a save: the card lives in the file written, unmodified, its poster
+// part of it; or the user is told why nothing was written. True when written.
+bool Conclude(frmMain &editor, const SaveResult &result)
+{
+    switch (result.outcome) {
+    case SaveOutcome::Saved:
+        TakeFile(editor, result.path);
+        editor.ChangeEdit(false);
+        editor.blnAffiMod = false;
+        editor.mnuPopReset->setEnabled(true);
+        return true;
+    case SaveOutcome::Failed:
+        TellFailure(editor, result.errorString);
+        return false;
+    case SaveOutcome::Cancelled:
+        return false;
+    }
+    return false;
+}
+
 } // namespace
 
 void frmMain::ConnectCommands()
@@ -138,35 +158,9 @@ bool frmMain::Save()
 {
     if (!TitleCheck(*this))
         return false;
-    bool written = false;
-    if (lblFileName != QLatin1String(kNewCardName)) {
-        const IoStatus status = blnAffiMod ? SaveCardTo(*this, lblFile) : SaveCardHeader(*this, lblFile);
-        written = status.ok();
-        if (written)
-            ChangeEdit(false);
-        else
-            TellFailure(*this, status.errorString);
-    } else {
-        QString path;
-        QString errorString;
-        switch (SaveNewCard(*this, path, errorString)) {
-        case SaveOutcome::Saved:
-            TakeFile(*this, path);
-            ChangeEdit(false);
-            written = true;
-            break;
-        case SaveOutcome::Failed:
-            TellFailure(*this, errorString);
-            break;
-        case SaveOutcome::Cancelled:
-            break;
-        }
-    }
+    const bool written =
+        Conclude(*this, lblFileName != QLatin1String(kNewCardName) ? SaveCard(*this) : SaveNewCard(*this));
     actors->ClearSelection();
-    if (written) {
-        blnAffiMod = false;
-        mnuPopReset->setEnabled(true);
-    }
     return written;
 }
 
@@ -174,21 +168,7 @@ void frmMain::SaveAs()
 {
     if (!TitleCheck(*this))
         return;
-    QString path;
-    QString errorString;
-    switch (SaveCardAs(*this, path, errorString)) {
-    case SaveOutcome::Saved:
-        TakeFile(*this, path);
-        ChangeEdit(false);
-        blnAffiMod = false;
-        mnuPopReset->setEnabled(true);
-        break;
-    case SaveOutcome::Failed:
-        TellFailure(*this, errorString);
-        break;
-    case SaveOutcome::Cancelled:
-        break;
-    }
+    Conclude(*this, SaveCardAs(*this));
     actors->ClearSelection();
 }
 
