@@ -1,4 +1,5 @@
 #include "app/FrenchTranslations.h"
+#include "app/ImageLimits.h"
 #include "app/Startup.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     InstallFrenchTranslations(app);
+    LimitImageAllocation();
     Main(CommandLineText());
     // A card that could not be shown leaves no window to wait for.
     const QWidgetList windows = QApplication::topLevelWidgets();

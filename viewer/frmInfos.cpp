@@ -2,6 +2,7 @@
 
 #include "app/Desktop.h"
 #include "app/Fonts.h"
+#include "app/PictureLoader.h"
 #include "app/Twips.h"
 #include "fullsize/frmViewLarger.h"
 #include "resources/Resources.h"
@@ -119,8 +120,9 @@ void frmInfos::fill(const ViewerCaptions &captions)
 
 void frmInfos::PositionsLoad()
 {
-    // Decoded once; both poster controls draw from it.
-    const QImage poster = strImageFile.isEmpty() ? QImage() : QImage(strImageFile);
+    // Decoded once; both poster controls draw from it. A picture that cannot
+    // be decoded within the memory limit leaves the card without poster.
+    const QImage poster = strImageFile.isEmpty() ? QImage() : LoadPicture(strImageFile);
 
     ViewerGeometry start = ViewerStartGeometry();
     start.windowWidth += Twips(m_frame.width());

@@ -2,10 +2,11 @@
 #include "app/WorkFolder.h"
 #include "card/CardReader.h"
 #include "fullsize/frmViewLarger.h"
+#include "support/CardBytes.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestFiles.h"
 #include "viewer/LoadViewer.h"
-#include "viewer/frmInfos.h"
+#include "viewer/ViewerControls.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -19,36 +20,11 @@
 
 namespace {
 
-// A field of the card: ASCII text space-padded to its fixed length.
-QByteArray Field(const char *text, int length)
-{
-    return QByteArray(text).leftJustified(length, ' ', true);
-}
-
-struct CardTexts
-{
-    const char *titre = "Alien";
-    const char *annee = "1979";
-    const char *heures = " 1";
-    const char *minutes = "57";
-    const char *type = "SF";
-    const char *realisateur = "Scott";
-    const char *acteurs = "Weaver|";
-    const char *resume = "Un cargo.";
-};
-
-QByteArray CardBytes(const CardTexts &t, const QByteArray &poster)
-{
-    return "@FCHSC@" + Field(t.titre, 50) + Field(t.annee, 4) + Field(t.heures, 2) + Field(t.minutes, 2)
-           + Field(t.type, 50) + Field(t.realisateur, 50) + Field(t.acteurs, 510) + Field(t.resume, 500)
-           + char(0xA9) + poster;
-}
-
 // A 193 x 289-pixel picture: 2895 x 4335 twips at 96 DPI.
-QByteArray PortraitJpeg()
+QByteArray PortraitJpeg(QColor color = QColor(200, 40, 40))
 {
     QImage image(193, 289, QImage::Format_RGB32);
-    image.fill(QColor(200, 40, 40));
+    image.fill(color);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -56,24 +32,18 @@ QByteArray PortraitJpeg()
     return bytes;
 }
 
-frmInfos *Viewer()
-{
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *viewer = qobject_cast<frmInfos *>(window))
-            return viewer;
-    }
-    return nullptr;
-}
-
-template <typename T>
-T *Control(const char *name)
-{
-    return Viewer()->findChild<T *>(QLatin1String(name));
-}
-
 QRect Pixels(int left, int top, int width, int height)
 {
     return {left, top, width, height};
+}
+
+// True when the middle of the picture has the colour, give or take what
+// JPEG compression changes.
+bool HasColour(const QPixmap &picture, QColor colour)
+{
+    const QColor middle = picture.toImage().pixelColor(picture.width() / 2, picture.height() / 2);
+    return qAbs(middle.red() - colour.red()) < 30 && qAbs(middle.green() - colour.green()) < 30
+           && qAbs(middle.blue() - colour.blue()) < 30;
 }
 
 } // namespace
@@ -85,7 +55,7 @@ class TestLoadViewer : public QObject
 private:
     QTemporaryDir m_folder;
 
-    QString writeCard(const QString &name, const CardTexts &texts, const QByteArray &poster = {})
+    QString writeCard(const QString &name, const CardFields &texts, const QByteArray &poster = {})
     {
         const QString path = m_folder.filePath(name);
         WriteBytes(path, CardBytes(texts, poster));
@@ -103,11 +73,7 @@ private slots:
         SetTwipsDpi(96);
     }
 
-    void cleanup()
-    {
-        if (Viewer())
-            Viewer()->hide();
-    }
+    void cleanup() { HideViewer(); }
 
     void cardWithPosterIsShownAndItsWorkFolderGone()
     {
@@ -195,7 +161,7 @@ private slots:
     void textsAreShownAsStored()
     {
         ScriptedDesktop desktop;
-        CardTexts texts;
+        CardFields texts;
         texts.titre = "<b>x</b> & Co";
         texts.resume = "Tom & Jerry <i>";
         texts.acteurs = "";
@@ -214,7 +180,7 @@ private slots:
     void secondCardReloadsFromTheStartingLayout()
     {
         ScriptedDesktop desktop;
-        CardTexts wide;
+        CardFields wide;
         wide.resume = "Un cargo spatial capte un signal venu d'une planete lointaine et "
                       "se deroute pour l'etudier, son equipage ignorant ce qui l'attend la-bas.";
         wide.acteurs = "Sigourney Weaver|Tom Skerritt|John Hurt|";
@@ -240,6 +206,32 @@ private slots:
         QVERIFY(LoadViewer(writeCard(QStringLiteral("Broken.fsc"), {}, PatternBytes(300))));
         QVERIFY(!Control<QLabel>("imgAffiche")->isVisibleTo(Viewer()));
         QCOMPARE(Viewer()->frameGeometry().width(), 228);
+        noWorkFolderLeft();
+    }
+
+    void viewersStartedInTheSameSecondShowTheirOwnPosters()
+    {
+        ScriptedDesktop desktop;
+        FixedClock clock(QDateTime(QDate(2026, 12, 5), QTime(8, 31, 37)));
+        // Another viewer started in the same second has made its work folder
+        // and extracted its red poster into it, and is not done yet.
+        const QString other = CreateWorkFolder(NameOrder::DateFirst);
+        const QColor redColour(200, 40, 40);
+        const QColor blueColour(40, 40, 200);
+        const QByteArray red = PortraitJpeg(redColour);
+        QVERIFY(ReadCardFile(writeCard(QStringLiteral("Red.fsc"), {}, red), other).hasPoster);
+
+        QVERIFY(LoadViewer(writeCard(QStringLiteral("Blue.fsc"), {}, PortraitJpeg(blueColour))));
+        QVERIFY(HasColour(Control<QLabel>("picAffiche")->pixmap(), blueColour));
+        // The other viewer's folder and poster are as it left them.
+        QCOMPARE(WorkFoldersIn(WorkFolderParent()), QStringList{QFileInfo(other).fileName()});
+        QCOMPARE(ReadBytes(WorkFile(other, kPosterFileName)), red);
+
+        frmInfos otherViewer;
+        otherViewer.strImageFile = WorkFile(other, kPosterFileName);
+        otherViewer.PositionsLoad();
+        QVERIFY(HasColour(otherViewer.findChild<QLabel *>(QStringLiteral("picAffiche"))->pixmap(), redColour));
+        RemoveWorkFolder(other);
         noWorkFolderLeft();
     }
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QSize>
+
+// Pictures are decoded whole at four bytes a pixel; 96 MB holds a poster of
+// 24 megapixels (4000 x 6000), more than any poster needs, and refuses a
+// damaged or hostile header that claims a huge size before anything is
+// allocated. Qt's own default (128 MB in Qt 6.4) is left for no format.
+inline constexpr int kImageAllocationLimitMb = 96;
+
+// Sets Qt's image reader allocation limit for the whole program; called once
+// at start.
+void LimitImageAllocation();
+
+// True when a picture of this size, decoded at four bytes a pixel, stays
+// within the limit.
+bool FitsImageAllocation(QSize size);
