@@ -10,6 +10,7 @@
 ActorsList::ActorsList(frmMain &editor)
     : QObject(&editor)
     , m_editor(editor)
+    , m_box(editor.cboActeurs)
 {
     QComboBox *box = editor.cboActeurs;
     box->setEditable(true);
@@ -59,7 +60,9 @@ bool ActorsList::IsLocked() const
 
 bool ActorsList::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_editor.cboActeurs && event->type() == QEvent::KeyPress) {
+    // The box's own pointer: the window may already be half destroyed when
+    // its last events come through here.
+    if (watched == m_box && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
+class QComboBox;
 class frmMain;
 
 inline constexpr int kMaxActorName = 50;
@@ -50,4 +51,5 @@ private:
     void UpdateLock();
 
     frmMain &m_editor;
+    QComboBox *const m_box;
 };
