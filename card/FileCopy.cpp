@@ -4,7 +4,9 @@
 
 namespace {
 
-constexpr qint64 kBlockSize = 512;
+// Large enough to move a poster at the speed of a plain copy, small enough
+// that a poster of any size is never held whole.
+constexpr qint64 kBlockSize = 64 * 1024;
 
 QString Shown(const QFileDevice &file)
 {
@@ -38,7 +40,8 @@ QString NoWorkFolder()
 
 IoStatus CopyRest(QFileDevice &from, QFileDevice &to)
 {
-    char block[kBlockSize];
+    QByteArray buffer(kBlockSize, Qt::Uninitialized);
+    char *block = buffer.data();
     for (;;) {
         const qint64 got = from.read(block, kBlockSize);
         if (got < 0)

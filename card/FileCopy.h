@@ -11,5 +11,5 @@ QString NotACardFile(const QString &path);
 QString NoWorkFolder();
 
 // Copies the rest of `from`, from its current position to its end, to `to`
-// in 512-byte blocks, so that little of a large poster is held at once.
+// in fixed blocks, so that little of a large poster is held at once.
 IoStatus CopyRest(QFileDevice &from, QFileDevice &to);

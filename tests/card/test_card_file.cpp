@@ -75,7 +75,7 @@ private slots:
     void posterBytesFollowTheSeparator_data()
     {
         QTest::addColumn<int>("size");
-        for (int size : {1, 512, 513, 1025, 3 * 1024 * 1024 + 17})
+        for (int size : {1, 512, 513, 1025, 65536, 65537, 3 * 1024 * 1024 + 17})
             QTest::newRow(qPrintable(QString::number(size))) << size;
     }
 
