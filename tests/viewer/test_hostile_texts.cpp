@@ -4,7 +4,7 @@
 #include "support/CardBytes.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestFiles.h"
-#include "viewer/HostilePictures.h"
+#include "support/HostilePictures.h"
 #include "viewer/LoadViewer.h"
 #include "viewer/ViewerControls.h"
 

@@ -22,3 +22,7 @@ QByteArray GifClaiming(QSize claimed);
 
 // A two-by-two BMP whose header claims the size.
 QByteArray BmpClaiming(QSize claimed);
+
+// Rows of a column "poster": pictures that claim a huge size, pictures so
+// thin that their scaled height passes 16 bits, a cut header, no bytes.
+void AddHostilePictureRows();

@@ -1,7 +1,8 @@
-#include "viewer/HostilePictures.h"
+#include "support/HostilePictures.h"
 
 #include <QBuffer>
 #include <QtEndian>
+#include <QtTest>
 
 namespace {
 
@@ -77,4 +78,23 @@ QByteArray BmpClaiming(QSize claimed)
     PutLittleEndian32(bmp, 18, claimed.width());
     PutLittleEndian32(bmp, 22, claimed.height());
     return bmp;
+}
+
+void AddHostilePictureRows()
+{
+    QTest::addColumn<QByteArray>("poster");
+    const QByteArray jpeg = TwoToneJpeg({200, 300});
+    QTest::newRow("jpeg claiming 65500 x 65500") << JpegClaiming(jpeg, {65500, 65500});
+    // 103 MB once decoded: past the program's limit, within Qt's default
+    // one, and what a JPEG of 2 kB claiming it would take.
+    QTest::newRow("jpeg claiming 5200 x 5200") << JpegClaiming(jpeg, {5200, 5200});
+    QTest::newRow("gif claiming 65535 x 65535") << GifClaiming({65535, 65535});
+    QTest::newRow("bmp claiming 30000 x 30000") << BmpClaiming({30000, 30000});
+    // 1935 twips wide, it would be 1935 x 30000 twips high.
+    QImage thin(1, 30000, QImage::Format_RGB32);
+    thin.fill(Qt::blue);
+    QTest::newRow("jpeg of 1 x 30000") << Encoded(thin, "JPEG");
+    QTest::newRow("bmp of 1 x 30000") << Encoded(thin, "BMP");
+    QTest::newRow("jpeg header only") << jpeg.left(200);
+    QTest::newRow("0-byte poster") << QByteArray();
 }
