@@ -1,6 +1,7 @@
 #include "app/WorkFolder.h"
 #include "card/CardReader.h"
 #include "card/CardWriter.h"
+#include "support/FullBuild.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -44,18 +45,6 @@ private:
     QString m_work;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
-
-    // The full build of a card, step by step as the save commands run it.
-    IoStatus FullBuild(const CardRecord &record, const QString &poster, const QString &target)
-    {
-        IoStatus status = WriteInfoFile(m_work, record);
-        bool hasPicture = false;
-        if (status.ok())
-            status = CopyPosterToWork(m_work, poster, hasPicture);
-        if (status.ok())
-            status = AssembleCardFile(m_work, target, hasPicture);
-        return status;
-    }
 
 private slots:
     void init()
