@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -88,6 +89,7 @@ void frmMain::ConnectCommands()
     connect(mnuFilePrev, &QAction::triggered, this, &frmMain::Preview);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::close);
     connect(mnuPopFull, &QAction::triggered, this, &frmMain::ViewFullSize);
+    mnuPopAffi->setDefaultAction(mnuPopFull); // shown in bold, in the bar and on the poster
     connect(mnuPopModif, &QAction::triggered, this, &frmMain::ChoosePoster);
     connect(mnuPopRem, &QAction::triggered, this, &frmMain::RemovePoster);
     connect(mnuPopReset, &QAction::triggered, this, &frmMain::RestorePoster);

@@ -128,7 +128,6 @@ void frmMain::PosterMouseUp(const QMouseEvent &event)
     if (at.x() < 0 || at.y() < 0 || at.x() > imgAffiche->width() || at.y() > imgAffiche->height())
         return;
     if (event.button() == Qt::RightButton) {
-        mnuPopAffi->setDefaultAction(mnuPopFull);
         mnuPopAffi->exec(event.globalPosition().toPoint());
     } else if (event.button() == Qt::LeftButton) {
         ViewFullSize();
