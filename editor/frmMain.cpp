@@ -50,9 +50,11 @@ void frmMain::ChangeEdit(bool Modified)
     } else {
         mnuFileSaveAs->setEnabled(false);
     }
+    // Qt reads "[*]" in a title as its modified mark; doubled, it shows as is.
+    QString name = lblFileName;
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(QStringLiteral("%1 [%2%3]")
-                       .arg(QString::fromLatin1(kAppTitle), lblFileName,
-                            Modified ? QStringLiteral("*") : QString()));
+                       .arg(QString::fromLatin1(kAppTitle), name, Modified ? QStringLiteral("*") : QString()));
 }
 
 bool frmMain::event(QEvent *event)

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QWindow>
 #include <QtTest>
 
 // New, Open, Save, Save As and Preview through the real window, with the
@@ -163,6 +164,15 @@ private slots:
         QCOMPARE(ReadBytes(editor->strImage), poster);
         QCOMPARE(WorkFoldersLeft().size(), 1); // the reset copy, until the card goes
         editor->New();
+    }
+
+    void aFileNameHoldingTheModifiedMarkShowsAsItIs()
+    {
+        ScriptedDesktop user;
+        auto editor = OpenedEditor(user, path(QStringLiteral("a[*]b.fsc")), CardBytes(CardFields()));
+        QCOMPARE(editor->windowHandle()->title(), QStringLiteral("Fichoscope [a[*]b.fsc]"));
+        editor->txtType->setText(QStringLiteral("X"));
+        QCOMPARE(editor->windowHandle()->title(), QStringLiteral("Fichoscope [a[*]b.fsc*]"));
     }
 
     void openCancelledAfterNoKeepsTheModifiedCard()
