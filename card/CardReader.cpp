@@ -17,6 +17,17 @@ CardReadResult Failed(CardReadStatus status, QString error = {})
 
 } // namespace
 
+QString ReadFailureMessage(const CardReadResult &card)
+{
+    switch (card.status) {
+    case CardReadStatus::MissingFile: return QStringLiteral("Fichier introuvable");
+    case CardReadStatus::NotACard: return QStringLiteral("Fichier incorrect");
+    case CardReadStatus::Ok:
+    case CardReadStatus::Unreadable: break;
+    }
+    return card.errorString;
+}
+
 CardReadResult ReadCardFile(const QString &cardPath, const QString &workFolder)
 {
     if (!FileExists(cardPath))

@@ -21,6 +21,10 @@ struct [[nodiscard]] CardReadResult
     bool ok() const { return status == CardReadStatus::Ok; }
 };
 
+// What the user is told when a card cannot be read: "Fichier introuvable",
+// "Fichier incorrect", or the reason the file could not be read.
+QString ReadFailureMessage(const CardReadResult &card);
+
 // Reads a card file. When the card carries a poster, its bytes are written
 // into the work folder's poster file. A file that begins with the marker
 // but is shorter than a whole card reads as a record filled in part (the

@@ -50,6 +50,12 @@ IoStatus Commit(QSaveFile &out)
 
 } // namespace
 
+bool IsWholeCardFile(const QString &path)
+{
+    QFile card(path);
+    return FileExists(path) && OpenCard(card).ok();
+}
+
 IoStatus WriteInfoFile(const QString &folder, const CardRecord &record)
 {
     if (folder.isEmpty())

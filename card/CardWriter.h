@@ -11,6 +11,10 @@
 // creating it when missing; the rest of an existing file stays.
 IoStatus WriteInfoFile(const QString &folder, const CardRecord &record);
 
+// True when the file begins with the marker and holds the whole text part
+// and separator: a card whose header can be rewritten or copied.
+bool IsWholeCardFile(const QString &path);
+
 // Rewrites the first 1175 bytes of an existing card file in place. A file
 // that is not a card (no marker, shorter than 1176 bytes) is left untouched.
 IoStatus WriteCardHeader(const QString &cardPath, const CardRecord &record);

@@ -28,14 +28,6 @@ IoStatus FullBuild(frmMain &editor, const QString &workFolder, const QString &ta
     return status;
 }
 
-// A card file that can take a header rewrite.
-bool IsCardFile(const QString &path)
-{
-    QFile file(path);
-    return FileExists(path) && file.open(QIODevice::ReadOnly) && file.size() >= kPosterOffset
-        && IsCardMarker({file.read(kMarkerSize)});
-}
-
 SaveResult Outcome(const IoStatus &status, const QString &path)
 {
     return {status.ok() ? SaveOutcome::Saved : SaveOutcome::Failed, path, status.errorString};
@@ -60,7 +52,7 @@ void ResetCard(frmMain &editor, const QString &Mode)
     editor.ChangeEdit(false);
 }
 
-CardReadStatus OpenCardInEditor(frmMain &editor, const QString &path, QString &errorString)
+CardReadResult OpenCardInEditor(frmMain &editor, const QString &path)
 {
     const QString workFolder = CreateWorkFolder(NameOrder::DateFirst);
     const CardReadResult card = ReadCardFile(path, workFolder);
@@ -70,8 +62,7 @@ CardReadStatus OpenCardInEditor(frmMain &editor, const QString &path, QString &e
         editor.Pic2Img(editor.strImage);
     }
     RemoveWorkFolder(workFolder);
-    errorString = card.errorString;
-    return card.status;
+    return card;
 }
 
 void KeepPosterCopy(frmMain &editor, const QString &workFolder)
@@ -107,7 +98,7 @@ IoStatus SaveCardHeader(frmMain &editor, const QString &path)
 {
     // A card file that vanished or was replaced since it was opened is
     // written whole, so that nothing on screen is lost.
-    if (!IsCardFile(path))
+    if (!IsWholeCardFile(path))
         return SaveCardTo(editor, path);
     return WriteCardHeader(path, CollectCard(editor));
 }
@@ -118,7 +109,7 @@ SaveResult SaveCardAs(frmMain &editor)
     if (path.isEmpty())
         return {};
     // The poster of the card's own file goes over unchanged with the new texts.
-    if (!editor.blnAffiMod && IsCardFile(editor.lblFile))
+    if (!editor.blnAffiMod && IsWholeCardFile(editor.lblFile))
         return Outcome(CopyCardWithHeader(editor.lblFile, path, CollectCard(editor)), path);
     return Outcome(SaveCardTo(editor, path), path);
 }

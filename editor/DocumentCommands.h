@@ -17,7 +17,7 @@ void ResetCard(frmMain &editor, const QString &Mode);
 
 // Reads a card file into the emptied editor and keeps a copy of its poster
 // for Reset.
-CardReadStatus OpenCardInEditor(frmMain &editor, const QString &path, QString &errorString);
+CardReadResult OpenCardInEditor(frmMain &editor, const QString &path);
 
 // Keeps the poster of the card being opened, extracted into workFolder, in
 // a reset-copy folder of its own.

@@ -46,9 +46,19 @@ Go SaveQuestion(frmMain &editor, const QString &question)
     }
 }
 
-void TellFailure(frmMain &editor, const QString &errorString)
+void TellFailure(frmMain &editor, const QString &message)
 {
-    ShowMessage(&editor, errorString, MessageButtons::Ok, MessageIcon::Critical);
+    ShowMessage(&editor, message, MessageButtons::Ok, MessageIcon::Critical);
+}
+
+// An empty card that has never been saved.
+void StartNewCard(frmMain &editor)
+{
+    ResetCard(editor, QString());
+    editor.lblFileName = QString::fromLatin1(kNewCardName);
+    editor.lblFile.clear();
+    editor.mnuPopReset->setEnabled(false);
+    editor.ChangeEdit(false);
 }
 
 // The card now lives in this file.
@@ -103,11 +113,7 @@ void frmMain::New()
 {
     if (SaveQuestion(*this, QStringLiteral("Voulez-vous enregistrer la fiche avant de quitter ?")) == Go::Stop)
         return;
-    ResetCard(*this, QString());
-    lblFileName = QString::fromLatin1(kNewCardName);
-    lblFile.clear();
-    mnuPopReset->setEnabled(false);
-    ChangeEdit(false);
+    StartNewCard(*this);
 }
 
 void frmMain::Open()
@@ -130,30 +136,17 @@ void frmMain::OpenFile(const QString &path)
 {
     TakeFile(*this, path);
     ResetCard(*this, QString());
-    QString errorString;
-    switch (OpenCardInEditor(*this, path, errorString)) {
-    case CardReadStatus::Ok:
+    const CardReadResult card = OpenCardInEditor(*this, path);
+    if (card.ok()) {
         mnuPopReset->setEnabled(true);
         ChangeEdit(false);
         return;
-    case CardReadStatus::MissingFile:
-        ShowMessage(this, QStringLiteral("Fichier introuvable"), MessageButtons::Ok, MessageIcon::Critical);
-        desktop().endProgram(1);
-        return;
-    case CardReadStatus::NotACard:
-        ShowMessage(this, QStringLiteral("Fichier incorrect"), MessageButtons::Ok, MessageIcon::Critical);
-        desktop().endProgram(1);
-        return;
-    case CardReadStatus::Unreadable:
-        // A card that exists but cannot be read leaves an empty new card.
-        TellFailure(*this, errorString);
-        ResetCard(*this, QString());
-        lblFileName = QString::fromLatin1(kNewCardName);
-        lblFile.clear();
-        mnuPopReset->setEnabled(false);
-        ChangeEdit(false);
-        return;
     }
+    TellFailure(*this, ReadFailureMessage(card));
+    if (card.status == CardReadStatus::Unreadable)
+        StartNewCard(*this); // a card that exists but cannot be read leaves an empty new card
+    else
+        desktop().endProgram(1);
 }
 
 bool frmMain::Save()

@@ -11,7 +11,7 @@ namespace {
 // The poster's column of the window, in twips: the frame "Affiche" and the image.
 constexpr int kPosterColumnLeft = 4080;
 
-bool IsCardFile(const QString &path)
+bool HasCardExtension(const QString &path)
 {
     return path.endsWith(QStringLiteral(".fsc"), Qt::CaseInsensitive);
 }
@@ -35,7 +35,7 @@ QString frmMain::DroppedFile(const QDropEvent &event, QPoint at) const
     const QString path = urls.first().toLocalFile();
     if (!QFileInfo(path).isFile())
         return {};
-    if (IsCardFile(path) || at.x() >= TwipsToPixels(kPosterColumnLeft))
+    if (HasCardExtension(path) || at.x() >= TwipsToPixels(kPosterColumnLeft))
         return path;
     return {};
 }
@@ -59,7 +59,7 @@ bool frmMain::FileDragEvent(QObject *over, QEvent *event)
     }
     drop->acceptProposedAction();
     if (type == QEvent::Drop) {
-        if (IsCardFile(path))
+        if (HasCardExtension(path))
             OpenDropped(path);
         else
             TakePoster(path);
