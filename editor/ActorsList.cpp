@@ -27,41 +27,39 @@ ActorsList::ActorsList(frmMain &editor)
 QStringList ActorsList::Names() const
 {
     QStringList names;
-    for (int i = 0; i < m_editor.cboActeurs->count(); ++i)
-        names << m_editor.cboActeurs->itemText(i);
+    for (int i = 0; i < m_box->count(); ++i)
+        names << m_box->itemText(i);
     return names;
 }
 
 void ActorsList::AddLoaded(const QString &name)
 {
-    const QString text = m_editor.cboActeurs->currentText();
-    m_editor.cboActeurs->addItem(name);
+    const QString text = m_box->currentText();
+    m_box->addItem(name);
     Deselect(text);
     UpdateLock();
 }
 
 void ActorsList::ClearSelection()
 {
-    Deselect(m_editor.cboActeurs->currentText());
+    Deselect(m_box->currentText());
     UpdateLock();
 }
 
 void ActorsList::Empty()
 {
-    m_editor.cboActeurs->clear();
+    m_box->clear();
     Deselect(QString());
     UpdateLock();
 }
 
 bool ActorsList::IsLocked() const
 {
-    return m_editor.cboActeurs->property("Tag").toString() == QLatin1String(kLocked);
+    return m_box->property("Tag").toString() == QLatin1String(kLocked);
 }
 
 bool ActorsList::eventFilter(QObject *watched, QEvent *event)
 {
-    // The box's own pointer: the window may already be half destroyed when
-    // its last events come through here.
     if (watched == m_box && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_Return:
@@ -80,7 +78,7 @@ bool ActorsList::eventFilter(QObject *watched, QEvent *event)
 
 void ActorsList::ApplyTextRule()
 {
-    QLineEdit *edit = m_editor.cboActeurs->lineEdit();
+    QLineEdit *edit = m_box->lineEdit();
     const QString text = edit->text();
     if (IsLocked()) {
         edit->clear();
@@ -101,16 +99,15 @@ void ActorsList::ApplyTextRule()
 
 void ActorsList::Enter()
 {
-    QComboBox *box = m_editor.cboActeurs;
-    const QString name = box->currentText();
+    const QString name = m_box->currentText();
     if (name.isEmpty())
         return;
     const int index = RememberedIndex();
     if (index != -1) {
-        box->removeItem(index);
-        box->insertItem(index, name);
+        m_box->removeItem(index);
+        m_box->insertItem(index, name);
     } else {
-        box->addItem(name);
+        m_box->addItem(name);
     }
     m_editor.ChangeEdit(true);
     Deselect(QString());
@@ -132,8 +129,8 @@ void ActorsList::Select(int index)
 
 void ActorsList::Remove()
 {
-    const QString text = m_editor.cboActeurs->currentText();
-    m_editor.cboActeurs->removeItem(RememberedIndex());
+    const QString text = m_box->currentText();
+    m_box->removeItem(RememberedIndex());
     Deselect(text);
     UpdateLock();
     m_editor.ChangeEdit(true);
@@ -148,16 +145,16 @@ int ActorsList::RememberedIndex() const
 // one is removed, and rewrites the text with it: undo both.
 void ActorsList::Deselect(const QString &text)
 {
-    m_editor.cboActeurs->setCurrentIndex(-1);
-    m_editor.cboActeurs->setEditText(text);
+    m_box->setCurrentIndex(-1);
+    m_box->setEditText(text);
     m_editor.lblAct = QStringLiteral("-1");
     m_editor.cmdActSupp->setEnabled(false);
 }
 
 void ActorsList::UpdateLock()
 {
-    const bool locked = m_editor.cboActeurs->count() >= kMaxActors && RememberedIndex() == -1;
-    m_editor.cboActeurs->setProperty("Tag", QString::fromLatin1(locked ? kLocked : kUnlocked));
+    const bool locked = m_box->count() >= kMaxActors && RememberedIndex() == -1;
+    m_box->setProperty("Tag", QString::fromLatin1(locked ? kLocked : kUnlocked));
     if (locked)
-        m_editor.cboActeurs->setEditText(QString());
+        m_box->setEditText(QString());
 }

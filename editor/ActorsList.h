@@ -51,5 +51,7 @@ private:
     void UpdateLock();
 
     frmMain &m_editor;
+    // Held here, not read from the window: the window may already be half
+    // destroyed when the box's last events come through.
     QComboBox *const m_box;
 };
