@@ -13,17 +13,6 @@ namespace {
 // The one viewer window of the program, made when first needed.
 QPointer<frmInfos> viewer;
 
-QString ReaderMessage(const CardReadResult &card)
-{
-    switch (card.status) {
-    case CardReadStatus::MissingFile: return QStringLiteral("Fichier introuvable");
-    case CardReadStatus::NotACard: return QStringLiteral("Fichier incorrect");
-    case CardReadStatus::Ok:
-    case CardReadStatus::Unreadable: break;
-    }
-    return card.errorString;
-}
-
 } // namespace
 
 bool LoadViewer(const QString &cardPath, OnCardError onError)
@@ -35,7 +24,7 @@ bool LoadViewer(const QString &cardPath, OnCardError onError)
         // A card shown earlier is not left standing for the one asked for.
         if (viewer)
             viewer->hide();
-        ShowMessage(nullptr, ReaderMessage(card), MessageButtons::Ok, MessageIcon::Critical);
+        ShowMessage(nullptr, ReadFailureMessage(card), MessageButtons::Ok, MessageIcon::Critical);
         if (onError == OnCardError::EndProgram)
             desktop().endProgram(1);
         return false;
