@@ -1,18 +1,23 @@
 #include "card/CardText.h"
 
+#include "card/CardRecord.h"
+
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
 
-// The stored running time read as a whole number the way it was written:
-// blanks around it ignored, nothing else accepted.
-std::optional<int> StoredNumber(const QString &stored)
+// A number as the running time fields hold it, made a 16-bit whole number.
+std::optional<qint16> WholeNumber(const QString &text, const QLocale &locale)
 {
-    bool ok = false;
-    const int value = stored.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    if (!IsNumeric(text, locale))
+        return std::nullopt;
+    const double value = std::nearbyint(locale.toDouble(text.trimmed()));
+    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return qint16(value);
 }
 
 } // namespace
@@ -58,25 +63,26 @@ QStringList SplitActors(const QString &stored)
 
 QString HoursForRecord(const QString &typed, const QLocale &locale)
 {
-    if (!IsNumeric(typed, locale))
-        return typed;
-    const double value = std::nearbyint(locale.toDouble(typed.trimmed()));
-    return value < 10 ? u' ' + typed : typed;
+    // Only a text shorter than the field is aligned: a stored "-1" stays
+    // whole instead of losing its digit.
+    const std::optional<qint16> value = WholeNumber(typed, locale);
+    const bool aligned = value && *value < 10 && typed.size() < CardRecord::length(CardRecord::DureeH);
+    return aligned ? u' ' + typed : typed;
 }
 
-QString HoursForEditor(const QString &stored)
+QString HoursForEditor(const QString &stored, const QLocale &locale)
 {
-    const std::optional<int> value = StoredNumber(stored);
+    const std::optional<qint16> value = WholeNumber(stored, locale);
     return value ? QString::number(*value) : QString();
 }
 
-QString MinutesForEditor(const QString &stored)
+QString MinutesForEditor(const QString &stored, const QLocale &locale)
 {
-    const std::optional<int> value = StoredNumber(stored);
+    const std::optional<qint16> value = WholeNumber(stored, locale);
     if (!value)
         return {};
-    return *value < 0 ? QString::number(*value)
-                      : QStringLiteral("%1").arg(*value, 2, 10, QLatin1Char('0'));
+    const QString digits = QStringLiteral("%1").arg(std::abs(int(*value)), 2, 10, QLatin1Char('0'));
+    return *value < 0 ? u'-' + digits : digits;
 }
 
 QString SummaryForRecord(const QString &boxText)

@@ -22,10 +22,14 @@ QString JoinActors(const QStringList &names);
 QStringList SplitActors(const QString &stored);
 
 // Hours as stored: a single number below 10 gets a leading space (" 7").
+// The locale is the user's (QLocale()), as for every number typed.
 QString HoursForRecord(const QString &typed, const QLocale &locale);
-// Stored hours or minutes read back: "" when the field holds no whole number.
-QString HoursForEditor(const QString &stored);
-QString MinutesForEditor(const QString &stored);
+// Stored hours or minutes read back as a 16-bit whole number under the
+// locale (halves to the even neighbour): hours in plain decimal ("12"),
+// minutes with at least two digits ("5 " -> "05", "-5" -> "-05"); "" when
+// the field holds no number.
+QString HoursForEditor(const QString &stored, const QLocale &locale);
+QString MinutesForEditor(const QString &stored, const QLocale &locale);
 
 // The summary is stored with CR LF line breaks; the editor's box uses LF.
 QString SummaryForRecord(const QString &boxText);

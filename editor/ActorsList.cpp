@@ -24,11 +24,14 @@ ActorsList::ActorsList(frmMain &editor)
     connect(editor.cmdActSupp, &QPushButton::clicked, this, &ActorsList::Remove);
 }
 
-QStringList ActorsList::Names() const
+QStringList ActorsList::SelectEachInTurn()
 {
     QStringList names;
-    for (int i = 0; i < m_box->count(); ++i)
-        names << m_box->itemText(i);
+    for (int i = 0; i < m_box->count(); ++i) {
+        m_box->setCurrentIndex(i);
+        Select(i);
+        names << m_box->currentText();
+    }
     return names;
 }
 

@@ -25,8 +25,9 @@ class ActorsList : public QObject
 public:
     explicit ActorsList(frmMain &editor);
 
-    // The names in list order.
-    QStringList Names() const;
+    // The names in list order, each made the current entry in turn as
+    // saving reads them: the last one stays selected.
+    QStringList SelectEachInTurn();
     // A name read from a card; the card is not marked modified.
     void AddLoaded(const QString &name);
     // No entry selected; the text stays.

@@ -45,7 +45,7 @@ void ResetCard(frmMain &editor, const QString &Mode)
     for (QLineEdit *box : {editor.txtAnnee, editor.txtDuree1, editor.txtDuree2, editor.txtRealisateur,
                            editor.txtTitre, editor.txtType})
         box->setText(QString());
-    editor.txtResume->setPlainText(QString());
+    editor.txtResume->setStoredText(QString());
     editor.lblAffiche.clear();
     editor.actors->Empty();
     editor.Pic2Img(QString());

@@ -2,41 +2,43 @@
 
 #include "card/CardText.h"
 #include "editor/ActorsList.h"
+#include "editor/FieldBoxes.h"
 #include "editor/SummaryBox.h"
 #include "editor/frmMain.h"
 
 #include <QLineEdit>
 #include <QLocale>
 
-CardRecord CollectCard(const frmMain &editor)
+CardRecord CollectCard(frmMain &editor)
 {
     CardRecord card;
     card.set(CardRecord::Titre, editor.txtTitre->text());
     card.set(CardRecord::Annee, editor.txtAnnee->text());
-    card.set(CardRecord::DureeH, HoursForRecord(editor.txtDuree1->text(), QLocale::system()));
+    card.set(CardRecord::DureeH, HoursForRecord(editor.txtDuree1->text(), QLocale()));
     card.set(CardRecord::DureeMin, editor.txtDuree2->text());
     card.set(CardRecord::Type, editor.txtType->text());
     card.set(CardRecord::Realisateur, editor.txtRealisateur->text());
     card.set(CardRecord::Acteurs, JoinActors(editor));
-    card.set(CardRecord::Resume, SummaryForRecord(editor.txtResume->toPlainText()));
+    card.set(CardRecord::Resume, editor.txtResume->storedText());
     return card;
 }
 
-QString JoinActors(const frmMain &editor)
+QString JoinActors(frmMain &editor)
 {
-    return JoinActors(editor.actors->Names());
+    return JoinActors(editor.actors->SelectEachInTurn());
 }
 
 void FillEditorFields(frmMain &editor, const CardRecord &card)
 {
-    editor.txtAnnee->setText(TrimRight(card.text(CardRecord::Annee)));
-    editor.txtDuree1->setText(HoursForEditor(card.text(CardRecord::DureeH)));
-    editor.txtDuree2->setText(MinutesForEditor(card.text(CardRecord::DureeMin)));
+    const QLocale locale = QLocale();
+    ShowStoredText(editor.txtAnnee, TrimRight(card.text(CardRecord::Annee)));
+    ShowStoredText(editor.txtDuree1, HoursForEditor(card.text(CardRecord::DureeH), locale));
+    ShowStoredText(editor.txtDuree2, MinutesForEditor(card.text(CardRecord::DureeMin), locale));
     SplitActors(editor, card.text(CardRecord::Acteurs));
-    editor.txtResume->setPlainText(SummaryForEditor(TrimRight(card.text(CardRecord::Resume))));
-    editor.txtRealisateur->setText(TrimRight(card.text(CardRecord::Realisateur)));
-    editor.txtType->setText(TrimRight(card.text(CardRecord::Type)));
-    editor.txtTitre->setText(TrimRight(card.text(CardRecord::Titre)));
+    editor.txtResume->setStoredText(TrimRight(card.text(CardRecord::Resume)));
+    ShowStoredText(editor.txtRealisateur, TrimRight(card.text(CardRecord::Realisateur)));
+    ShowStoredText(editor.txtType, TrimRight(card.text(CardRecord::Type)));
+    ShowStoredText(editor.txtTitre, TrimRight(card.text(CardRecord::Titre)));
 }
 
 void SplitActors(frmMain &editor, const QString &stored)

@@ -9,9 +9,10 @@ class frmMain;
 // Moving a card between the editor's controls and its record.
 
 // The record of the card on screen.
-CardRecord CollectCard(const frmMain &editor);
-// The actors list as stored: every name followed by "|".
-QString JoinActors(const frmMain &editor);
+CardRecord CollectCard(frmMain &editor);
+// The actors list as stored: every name followed by "|". Each name is made
+// the current entry in turn, so the last one stays selected.
+QString JoinActors(frmMain &editor);
 // Sets the controls from the record; every box runs its change handling.
 // The actors are added to the list as it stands.
 void FillEditorFields(frmMain &editor, const CardRecord &card);

@@ -22,7 +22,7 @@ QString Lines(std::initializer_list<const char *> lines)
 void CheckNumeric(frmMain &editor, QLineEdit *box, const QString &message)
 {
     const QString text = box->text();
-    if (text.isEmpty() || IsNumeric(text, QLocale::system())) {
+    if (text.isEmpty() || IsNumeric(text, QLocale())) {
         editor.ChangeEdit(true);
         return;
     }

@@ -1,5 +1,7 @@
 #include "editor/SummaryBox.h"
 
+#include "card/CardText.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 
@@ -26,6 +28,26 @@ int SummaryBox::StoredLength(const QString &text)
     for (QChar c : text)
         length += IsLineBreak(c) ? 2 : 1;
     return length;
+}
+
+void SummaryBox::setStoredText(const QString &stored)
+{
+    setPlainText(SummaryForEditor(stored));
+    m_stored = stored;
+    m_shown = boxText();
+}
+
+QString SummaryBox::storedText() const
+{
+    const QString text = boxText();
+    return text == m_shown ? m_stored : SummaryForRecord(text);
+}
+
+QString SummaryBox::boxText() const
+{
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text.replace(QChar::LineSeparator, u'\n');
 }
 
 int SummaryBox::Room() const

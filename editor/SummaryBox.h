@@ -16,6 +16,12 @@ public:
     // The length as stored: line breaks count two.
     static int StoredLength(const QString &text);
 
+    // The summary as the card stores it, line breaks as CR LF. Until the
+    // user changes it, the text read from the card comes back byte for byte
+    // (a lone CR included); no-break spaces are kept either way.
+    void setStoredText(const QString &stored);
+    QString storedText() const;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
@@ -27,5 +33,10 @@ private:
     // The longest start of the text that fits the room.
     static QString Fit(const QString &text, int room);
 
+    // The text as typed: toPlainText() would make no-break spaces plain.
+    QString boxText() const;
+
     int m_maxLength;
+    QString m_stored;
+    QString m_shown; // the box's text right after the stored text was set
 };

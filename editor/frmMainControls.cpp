@@ -2,6 +2,7 @@
 
 #include "app/Fonts.h"
 #include "app/Twips.h"
+#include "editor/FieldBoxes.h"
 #include "editor/PosterGeometry.h"
 #include "editor/SummaryBox.h"
 #include "resources/Resources.h"
@@ -13,8 +14,6 @@
 #include <QPushButton>
 
 namespace {
-
-
 
 // Creates a control at its place, given in twips within its parent.
 template <class Control, class... Args>
@@ -37,7 +36,7 @@ QLabel *FittingLabel(QWidget *parent, const char *name, const QString &caption, 
 QLineEdit *TextBox(QWidget *parent, const char *name, int maxLength, int left, int top, int width, int height)
 {
     auto *box = Place<QLineEdit>(parent, name, left, top, width, height);
-    box->setMaxLength(maxLength);
+    LimitTyping(box, maxLength);
     return box;
 }
 

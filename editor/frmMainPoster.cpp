@@ -80,7 +80,11 @@ bool frmMain::TakePoster(const QString &path)
 
 void frmMain::RemovePoster()
 {
+    // "Afficher en grand" still shows the removed picture until another one
+    // is chosen.
+    const QPixmap shown = picAffiche->pixmap();
     Pic2Img(QString());
+    picAffiche->setPixmap(shown);
     lblAffiche.clear();
     if (lblFileName != QLatin1String(kNewCardName))
         blnAffiMod = true;

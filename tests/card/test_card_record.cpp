@@ -169,14 +169,14 @@ private slots:
         record.set(CardRecord::DureeH, HoursForRecord(QStringLiteral("7"), c));
         record.set(CardRecord::DureeMin, QStringLiteral("5"));
         QCOMPARE(record.bytes().mid(54, 4), QByteArray(" 75 "));
-        QCOMPARE(HoursForEditor(record.text(CardRecord::DureeH)), QStringLiteral("7"));
-        QCOMPARE(MinutesForEditor(record.text(CardRecord::DureeMin)), QStringLiteral("05"));
-        QCOMPARE(MinutesForEditor(QStringLiteral("30")), QStringLiteral("30"));
-        QCOMPARE(HoursForEditor(QStringLiteral("12")), QStringLiteral("12"));
-        QCOMPARE(HoursForEditor(QStringLiteral("  ")), QString());
-        QCOMPARE(MinutesForEditor(QStringLiteral("  ")), QString());
-        QCOMPARE(HoursForEditor(QStringLiteral("ab")), QString());
-        QCOMPARE(MinutesForEditor(QStringLiteral("x1")), QString());
+        QCOMPARE(HoursForEditor(record.text(CardRecord::DureeH), c), QStringLiteral("7"));
+        QCOMPARE(MinutesForEditor(record.text(CardRecord::DureeMin), c), QStringLiteral("05"));
+        QCOMPARE(MinutesForEditor(QStringLiteral("30"), c), QStringLiteral("30"));
+        QCOMPARE(HoursForEditor(QStringLiteral("12"), c), QStringLiteral("12"));
+        QCOMPARE(HoursForEditor(QStringLiteral("  "), c), QString());
+        QCOMPARE(MinutesForEditor(QStringLiteral("  "), c), QString());
+        QCOMPARE(HoursForEditor(QStringLiteral("ab"), c), QString());
+        QCOMPARE(MinutesForEditor(QStringLiteral("x1"), c), QString());
     }
 
     void summaryLineBreaks()

@@ -31,3 +31,12 @@ inline void PasteInto(QWidget *widget, const QString &text)
     QGuiApplication::clipboard()->setText(text);
     QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
 }
+
+// The names in the actors list, read without selecting any.
+inline QStringList ListedActors(const frmMain &editor)
+{
+    QStringList names;
+    for (int i = 0; i < editor.cboActeurs->count(); ++i)
+        names << editor.cboActeurs->itemText(i);
+    return names;
+}

@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(editor->txtTitre->text(), QStringLiteral("Alien"));
         QCOMPARE(editor->txtDuree1->text(), QStringLiteral("1"));
         QCOMPARE(editor->txtDuree2->text(), QStringLiteral("57"));
-        QCOMPARE(editor->actors->Names(), QStringList({QStringLiteral("Weaver")}));
+        QCOMPARE(ListedActors(*editor), QStringList({QStringLiteral("Weaver")}));
         QVERIFY(editor->imgAffiche->isVisible());
         QCOMPARE(editor->lblAffiche, QString());
         QVERIFY(!editor->blnAffiMod);

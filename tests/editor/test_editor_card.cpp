@@ -91,7 +91,7 @@ void TestEditorCard::collectedCardFillsAFreshEditor()
     QCOMPARE(editor->txtDuree2->text(), "05");
     QCOMPARE(editor->txtType->text(), "Drame");
     QCOMPARE(editor->txtRealisateur->text(), "Michael Curtiz");
-    QCOMPARE(editor->actors->Names(), QStringList({"Humphrey Bogart", "Ingrid Bergman"}));
+    QCOMPARE(ListedActors(*editor), QStringList({"Humphrey Bogart", "Ingrid Bergman"}));
     QCOMPARE(editor->txtResume->toPlainText(), "Rick\nIlsa");
     QVERIFY(editor->cboActeurs->currentText().isEmpty());
     // Setting the boxes ran their change handling.
@@ -154,10 +154,12 @@ void TestEditorCard::actorsAreAddedToTheListAsItStands()
 
     SplitActors(*editor, QStringLiteral("Bea||Carl|Dora"));
     // The empty name stands; the text after the last "|" is no name.
-    QCOMPARE(editor->actors->Names(), QStringList({"Anne", "Bea", "", "Carl"}));
+    QCOMPARE(ListedActors(*editor), QStringList({"Anne", "Bea", "", "Carl"}));
     QCOMPARE(JoinActors(*editor), "Anne|Bea||Carl|");
     QVERIFY(!editor->blnModified);
-    QCOMPARE(editor->cboActeurs->currentIndex(), -1);
+    // Joining makes each name current in turn: the last one stays in the box.
+    QCOMPARE(editor->cboActeurs->currentIndex(), 3);
+    QCOMPARE(editor->cboActeurs->currentText(), "Carl");
 }
 
 QTEST_MAIN(TestEditorCard)
