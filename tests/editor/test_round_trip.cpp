@@ -64,6 +64,7 @@ QByteArray TestRoundTrip::OpenEditSave(const QByteArray &card, bool editSummary)
     }
     if (!editor.Save())
         qWarning("the card was not saved");
+    editor.close(); // its poster's reset copy goes with it
     return ReadBytes(path);
 }
 
