@@ -1,6 +1,7 @@
 #include "app/QtDesktop.h"
 
-#include <QDesktopServices>
+#include "app/DefaultApplication.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -101,7 +102,7 @@ QString QtDesktop::chooseFile(QWidget *parent, const FileDialogRequest &request)
 
 bool QtDesktop::openUrl(const QUrl &url)
 {
-    return QDesktopServices::openUrl(url);
+    return OpenWithDefaultApplication(url);
 }
 
 void QtDesktop::endProgram(int exitCode)

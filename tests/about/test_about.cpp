@@ -1,9 +1,12 @@
 #include "about/frmAbout.h"
+#include "app/QtDesktop.h"
 #include "support/ScriptedDesktop.h"
+#include "support/TestFiles.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -98,6 +101,37 @@ private slots:
             QCOMPARE(message.title, QStringLiteral("Fichoscope"));
         }
         QVERIFY(box.isVisible());
+    }
+
+    // The real desktop asks xdg-open, here a stand-in whose exit status is
+    // that of its last line.
+    void realDesktopAnswersWithTheHandlersStatus_data()
+    {
+        QTest::addColumn<QByteArray>("handler");
+        QTest::addColumn<QUrl>("url");
+        QTest::addColumn<bool>("opened");
+        const QUrl mail(QStringLiteral("mailto:fichoscope@example.org?Subject=Fichoscope"));
+        QTest::newRow("no method available") << QByteArray("exit 3") << mail << false;
+        QTest::newRow("mail") << QByteArray("[ \"$1\" = 'mailto:fichoscope@example.org?Subject=Fichoscope' ]")
+                              << mail << true;
+        QTest::newRow("video as a path") << QByteArray("[ \"$1\" = '/films/Le Mépris.avi' ]")
+                                         << QUrl::fromLocalFile(QStringLiteral("/films/Le Mépris.avi")) << true;
+    }
+
+    void realDesktopAnswersWithTheHandlersStatus()
+    {
+        QFETCH(QByteArray, handler);
+        QFETCH(QUrl, url);
+        QFETCH(bool, opened);
+        QTemporaryDir bin;
+        const QString xdgOpen = bin.filePath(QStringLiteral("xdg-open"));
+        WriteBytes(xdgOpen, "#!/bin/sh\n" + handler + '\n');
+        QVERIFY(QFile::setPermissions(xdgOpen, QFile::ReadOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        const bool answer = QtDesktop().openUrl(url);
+        qputenv("PATH", path);
+        QCOMPARE(answer, opened);
     }
 
     void webLinkHover()
