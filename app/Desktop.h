@@ -35,13 +35,17 @@ struct FileFilter
     friend bool operator==(const FileFilter &, const FileFilter &) = default;
 };
 
+// What the chosen file is for: a file to read, which must exist, or the
+// file a card is saved to, which may not exist yet.
+enum class FileChoice { Existing, SaveTarget };
+
 struct FileDialogRequest
 {
     QString title;
     QList<FileFilter> filters; // the first one is selected
     QString startFolder;       // empty: where the desktop chooses
     QString initialName;       // proposed file name, may be empty
-    bool mustExist = false;    // only an existing file can be chosen
+    FileChoice choice = FileChoice::Existing;
 
     friend bool operator==(const FileDialogRequest &, const FileDialogRequest &) = default;
 };
@@ -54,7 +58,8 @@ public:
     virtual Answer showMessage(QWidget *parent, const MessageRequest &request) = 0;
     // The chosen path, or an empty text when the user cancelled.
     virtual QString chooseFile(QWidget *parent, const FileDialogRequest &request) = 0;
-    // Opens a file or address with the desktop's default application.
+    // Opens a file or address with the desktop's default application; false
+    // when no application takes it.
     virtual bool openUrl(const QUrl &url) = 0;
     // Ends the program now: no window is asked whether it may close. A test
     // double records the call and returns, so callers return right after.

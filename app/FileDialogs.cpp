@@ -55,14 +55,14 @@ QString InitialFileName(const QString &defaultName)
 }
 
 QString ShowFileDialog(QWidget *parent, const QString &title, const QList<FileFilter> &filters,
-                       SpecialFolder startFolder, bool mustExist, const QString &defaultName)
+                       SpecialFolder startFolder, FileChoice choice, const QString &defaultName)
 {
     FileDialogRequest request;
     request.title = title;
     request.filters = filters;
     request.startFolder = SpecialFolderPath(startFolder);
     request.initialName = InitialFileName(defaultName);
-    request.mustExist = mustExist;
+    request.choice = choice;
     return desktop().chooseFile(parent, request).trimmed();
 }
 
@@ -78,7 +78,7 @@ QString AskSaveTarget(QWidget *parent, const QString &defaultName)
 {
     for (;;) {
         const QString chosen = ShowFileDialog(parent, QString::fromUtf8(kCardDialogTitle), CardFilters(),
-                                              SpecialFolder::Documents, false, defaultName);
+                                              SpecialFolder::Documents, FileChoice::SaveTarget, defaultName);
         if (chosen.isEmpty())
             return {};
         // The question is asked for the file that will really be written,

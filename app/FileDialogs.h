@@ -20,7 +20,7 @@ QString InitialFileName(const QString &defaultName);
 // The file dialog: the chosen path without surrounding spaces, or empty
 // when the user cancelled.
 QString ShowFileDialog(QWidget *parent, const QString &title, const QList<FileFilter> &filters,
-                       SpecialFolder startFolder, bool mustExist, const QString &defaultName = {});
+                       SpecialFolder startFolder, FileChoice choice, const QString &defaultName = {});
 
 // Adds ".fsc" unless the file name already ends with a dot and three
 // characters; a dot in a folder name does not count.

@@ -2,9 +2,11 @@
 
 #include "app/DefaultApplication.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
@@ -60,13 +62,31 @@ Answer FromQt(int button, MessageButtons offered)
 
 // Qt takes the patterns from the parentheses that end the filter text, split
 // at spaces; the label's own list of patterns is replaced by the real one.
+// "*.*" names every file, as on the platform the cards come from, where Qt's
+// "*.*" would pass over the names without a dot.
 QString ToQt(const FileFilter &filter)
 {
     QString label = filter.label;
     label.remove(QRegularExpression(QStringLiteral("\\s*\\([^()]*\\)$")));
-    QString patterns = filter.patterns;
-    patterns.replace(u';', u' ');
-    return label + QStringLiteral(" (") + patterns + u')';
+    QStringList patterns = filter.patterns.split(u';');
+    patterns.replaceInStrings(QRegularExpression(QStringLiteral("^\\*\\.\\*$")), QStringLiteral("*"));
+    return label + QStringLiteral(" (") + patterns.join(u' ') + u')';
+}
+
+// The list of filters shows the labels as they are written.
+void ShowLabels(QFileDialog &dialog, const QList<FileFilter> &filters)
+{
+    auto *types = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+    for (qsizetype i = 0; types && i < filters.size() && i < types->count(); ++i)
+        types->setItemText(int(i), filters.at(i).label);
+}
+
+// Qt's dialog keeps its history, last folder and view in the user's
+// "QtProject" settings. The program keeps no settings: those are sent to a
+// path that cannot be made, so that nothing is read or written.
+void KeepNoDialogSettings()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
 }
 
 } // namespace
@@ -83,16 +103,22 @@ Answer QtDesktop::showMessage(QWidget *parent, const MessageRequest &request)
 
 QString QtDesktop::chooseFile(QWidget *parent, const FileDialogRequest &request)
 {
+    KeepNoDialogSettings();
     QFileDialog dialog(parent, request.title, request.startFolder);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // Qt's own dialog on every desktop: the native ones differ in what a
+    // save prompt accepts and in how they read the filters.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const bool save = request.choice == FileChoice::SaveTarget;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The overwrite question and the extension are the program's own; the
+    // dialog adds no suffix.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     QStringList filters;
     for (const FileFilter &filter : request.filters)
         filters << ToQt(filter);
-    dialog.setNameFilters(filters);
-    if (!filters.isEmpty())
-        dialog.selectNameFilter(filters.first());
+    dialog.setNameFilters(filters); // selects the first
+    ShowLabels(dialog, request.filters);
     if (!request.initialName.isEmpty())
         dialog.selectFile(request.initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -121,7 +121,7 @@ void frmMain::Open()
     if (SaveQuestion(*this, kOpenQuestion) == Go::Stop)
         return;
     const QString path = ShowFileDialog(this, QString::fromUtf8(kCardDialogTitle), CardFilters(),
-                                        SpecialFolder::Desktop, true);
+                                        SpecialFolder::Desktop, FileChoice::Existing);
     if (!path.isEmpty())
         OpenFile(path);
 }

@@ -59,7 +59,7 @@ void frmMain::ChoosePoster()
 {
     for (;;) {
         const QString path = ShowFileDialog(this, QStringLiteral("Affiche du film"), PictureFilters(),
-                                            SpecialFolder::Pictures, true);
+                                            SpecialFolder::Pictures, FileChoice::Existing);
         if (path.isEmpty() || TakePoster(path))
             return;
     }

@@ -1,7 +1,10 @@
 #include "app/FileDialogs.h"
+#include "app/QtDesktop.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestFiles.h"
 
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -43,7 +46,7 @@ private slots:
         QCOMPARE(asked.title, QStringLiteral("Fichier à enregistrer"));
         QCOMPARE(asked.startFolder, m_documents);
         QCOMPARE(asked.initialName, QStringLiteral("Casablanca.fsc"));
-        QVERIFY(!asked.mustExist);
+        QCOMPARE(asked.choice, FileChoice::SaveTarget);
         QCOMPARE(asked.filters, QList<FileFilter>({{"Fichiers Fichoscope (*.fsc)", "*.fsc"},
                                                    {"Tous les fichiers (*.*)", "*.*"}}));
         QVERIFY(user.messages.isEmpty());
@@ -53,11 +56,11 @@ private slots:
     {
         ScriptedDesktop user;
         QCOMPARE(ShowFileDialog(nullptr, QStringLiteral("Affiche du film"), PictureFilters(),
-                                SpecialFolder::Pictures, true),
+                                SpecialFolder::Pictures, FileChoice::Existing),
                  QString());
         const FileDialogRequest &asked = user.fileDialogs.first();
         QCOMPARE(asked.title, QStringLiteral("Affiche du film"));
-        QVERIFY(asked.mustExist);
+        QCOMPARE(asked.choice, FileChoice::Existing);
         QCOMPARE(asked.startFolder, QString());
         QCOMPARE(asked.initialName, QString());
         QCOMPARE(asked.filters,
@@ -72,7 +75,8 @@ private slots:
     {
         ScriptedDesktop user;
         user.answerFiles({QStringLiteral("  /tmp/a b.fsc  ")});
-        QCOMPARE(ShowFileDialog(nullptr, QStringLiteral("t"), CardFilters(), SpecialFolder::Desktop, true),
+        QCOMPARE(ShowFileDialog(nullptr, QStringLiteral("t"), CardFilters(), SpecialFolder::Desktop,
+                                FileChoice::Existing),
                  QStringLiteral("/tmp/a b.fsc"));
     }
 
@@ -155,7 +159,52 @@ private slots:
         QCOMPARE(AskSaveTarget(nullptr, QString()), doc(QStringLiteral("noext.fsc")));
         QCOMPARE(user.messageTexts(), QStringList({QStringLiteral("Le fichier existe déjà. Le remplacer ?")}));
     }
+
+    // Qt's own dialog, answered as a user would. A dialog that stays open,
+    // or a question of its own, is turned down so that nothing hangs.
+    void realSavePrompt_data()
+    {
+        QTest::addColumn<QString>("typed"); // empty: the proposed name is kept
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("chosen"); // in the documents folder; empty: cancelled
+        QTest::newRow("proposed name") << "" << int(Qt::Key_Return) << "Casablanca.fsc";
+        QTest::newRow("new name") << "Vertigo" << int(Qt::Key_Return) << "Vertigo";
+        QTest::newRow("existing card, no question") << "old.fsc" << int(Qt::Key_Return) << "old.fsc";
+        QTest::newRow("escape") << "Vertigo" << int(Qt::Key_Escape) << "";
+    }
+
+    void realSavePrompt()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(QString, chosen);
+        WriteBytes(doc(QStringLiteral("old.fsc")), "old");
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+            QCOMPARE(dialog->directory().filePath(QStringLiteral("x")), doc(QStringLiteral("x")));
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QCOMPARE(name->text(), QStringLiteral("Casablanca.fsc"));
+            if (!typed.isEmpty()) {
+                name->selectAll();
+                QTest::keyClicks(name, typed);
+            }
+            QTest::keyClick(name, Qt::Key(key));
+        });
+        QTimer guard;
+        connect(&guard, &QTimer::timeout, [] {
+            for (QWidget *window : QApplication::topLevelWidgets())
+                if (auto *dialog = qobject_cast<QDialog *>(window); dialog && dialog->isVisible())
+                    dialog->reject();
+        });
+        guard.start(5000);
+        const FileDialogRequest request{QStringLiteral("Fichier à enregistrer"), CardFilters(), m_documents,
+                                        QStringLiteral("Casablanca.fsc"), FileChoice::SaveTarget};
+        QCOMPARE(QtDesktop().chooseFile(nullptr, request), chosen.isEmpty() ? QString() : doc(chosen));
+        QVERIFY(!QDir(m_home.filePath(QStringLiteral(".config"))).exists());
+    }
 };
 
-QTEST_GUILESS_MAIN(TestFileDialogs)
+QTEST_MAIN(TestFileDialogs)
 #include "test_file_dialogs.moc"

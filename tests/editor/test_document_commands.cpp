@@ -148,7 +148,7 @@ private slots:
         auto editor = OpenedEditor(user, card, CardBytes(CardFields(), poster));
         const FileDialogRequest &asked = user.fileDialogs.first();
         QCOMPARE(asked.title, QStringLiteral("Fichier à enregistrer"));
-        QVERIFY(asked.mustExist);
+        QCOMPARE(asked.choice, FileChoice::Existing);
         QCOMPARE(asked.initialName, QString());
         QCOMPARE(asked.filters.first().patterns, QStringLiteral("*.fsc"));
         QVERIFY(user.messages.isEmpty());

@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(user.fileDialogs.size(), 2);
         const FileDialogRequest &asked = user.fileDialogs.first();
         QCOMPARE(asked.title, QStringLiteral("Affiche du film"));
-        QVERIFY(asked.mustExist);
+        QCOMPARE(asked.choice, FileChoice::Existing);
         QCOMPARE(asked.filters.first().patterns, QStringLiteral("*.bmp;*.jpg;*.gif"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("Fichoscope [Nouveau]"));
         QCOMPARE(editor->lblAffiche, QString());
