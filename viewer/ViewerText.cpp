@@ -3,6 +3,28 @@
 #include "app/WorkFolder.h"
 #include "card/CardText.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// The absolute path of the file of this path, its name compared without
+// regard to case as on the platform the cards come from; the exact name
+// first.
+QString FileNamedInAnyCase(const QString &path)
+{
+    const QFileInfo wanted(path);
+    if (wanted.isFile())
+        return wanted.absoluteFilePath();
+    const QFileInfoList files = wanted.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QFileInfo &file : files)
+        if (file.fileName().compare(wanted.fileName(), Qt::CaseInsensitive) == 0)
+            return file.absoluteFilePath();
+    return {};
+}
+
+} // namespace
+
 ViewerCaptions FillViewerLabels(const CardRecord &card)
 {
     using F = CardRecord::Field;
@@ -38,8 +60,8 @@ QString FindVideoFile(const QString &cardPath)
     // The last dot of the whole path, even one in a folder name.
     const QString base = cardPath.left(cardPath.lastIndexOf(u'.') + 1);
     for (const char *extension : {"avi", "divx"}) {
-        const QString video = base + QLatin1String(extension);
-        if (FileExists(video))
+        const QString video = FileNamedInAnyCase(base + QLatin1String(extension));
+        if (!video.isEmpty())
             return video;
     }
     return {};

@@ -31,5 +31,6 @@ QString ActorsForViewer(const QString &storedActors);
 QString SetViewerPoster(const QString &workFolder);
 
 // The video beside the card: its path with the extension replaced by "avi",
-// or else by "divx"; an empty text when neither exists.
+// or else by "divx", the name in any case; as an absolute path, or an empty
+// text when neither exists.
 QString FindVideoFile(const QString &cardPath);

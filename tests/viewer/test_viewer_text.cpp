@@ -78,46 +78,43 @@ private slots:
         QCOMPARE(SetViewerPoster(folder.path()), folder.path() + QStringLiteral("/fsc_img.tmp"));
     }
 
-    void videoBesideTheCardAviFirst()
+    void videoBesideTheCard_data()
     {
-        QTemporaryDir folder;
-        const QString card = folder.filePath(QStringLiteral("Alien.fsc"));
-        Touch(card);
-        QCOMPARE(FindVideoFile(card), QString());
-
-        Touch(folder.filePath(QStringLiteral("Alien.divx")));
-        QCOMPARE(FindVideoFile(card), folder.filePath(QStringLiteral("Alien.divx")));
-
-        Touch(folder.filePath(QStringLiteral("Alien.avi")));
-        QCOMPARE(FindVideoFile(card), folder.filePath(QStringLiteral("Alien.avi")));
-        // The extension is replaced, not added to.
-        Touch(folder.filePath(QStringLiteral("Alien.fsc.avi")));
-        QCOMPARE(FindVideoFile(card), folder.filePath(QStringLiteral("Alien.avi")));
+        QTest::addColumn<QString>("card");       // relative to the current folder
+        QTest::addColumn<QStringList>("files");  // beside it; "/" ends a folder
+        QTest::addColumn<QString>("video");      // relative; empty: none
+        QTest::newRow("none") << "Alien.fsc" << QStringList{} << "";
+        QTest::newRow("divx") << "Alien.fsc" << QStringList{"Alien.divx"} << "Alien.divx";
+        QTest::newRow("avi first") << "Alien.fsc" << QStringList{"Alien.divx", "Alien.avi"} << "Alien.avi";
+        QTest::newRow("extension replaced") << "Alien.fsc" << QStringList{"Alien.fsc.avi"} << "";
+        QTest::newRow("a folder is no video") << "Alien.fsc" << QStringList{"Alien.avi/"} << "";
+        QTest::newRow("any case") << "ALIEN.FSC" << QStringList{"alien.Avi"} << "alien.Avi";
+        QTest::newRow("DivX") << "Alien.fsc" << QStringList{"Alien.DivX"} << "Alien.DivX";
+        QTest::newRow("avi in any case first") << "Alien.fsc" << QStringList{"Alien.divx", "ALIEN.AVI"} << "ALIEN.AVI";
+        QTest::newRow("exact case first") << "Alien.fsc" << QStringList{"ALIEN.avi", "Alien.avi"} << "Alien.avi";
+        QTest::newRow("no dot") << "Alien" << QStringList{"divx", "avi"} << "avi";
+        QTest::newRow("dot in a folder name") << "My.Films/Alien" << QStringList{"My.Films/Alien.avi", "My.avi"}
+                                              << "My.avi";
     }
 
-    void videoOfAPathWithoutADotIsLookedForInTheCurrentFolder()
+    void videoBesideTheCard()
     {
-        QTemporaryDir folder;
-        const QString before = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder.path()));
-        QCOMPARE(FindVideoFile(QStringLiteral("Alien")), QString());
-        Touch(QStringLiteral("divx"));
-        QCOMPARE(FindVideoFile(QStringLiteral("Alien")), QStringLiteral("divx"));
-        Touch(QStringLiteral("avi"));
-        QCOMPARE(FindVideoFile(QStringLiteral("Alien")), QStringLiteral("avi"));
-        QDir::setCurrent(before);
-    }
-
-    void videoOfAPathWhoseDotIsInAFolderName()
-    {
+        QFETCH(QString, card);
+        QFETCH(QStringList, files);
+        QFETCH(QString, video);
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("My.Films")));
-        const QString card = folder.filePath(QStringLiteral("My.Films/Alien"));
-        Touch(card);
-        Touch(folder.filePath(QStringLiteral("My.Films/Alien.avi")));
-        QCOMPARE(FindVideoFile(card), QString());
-        Touch(folder.filePath(QStringLiteral("My.avi")));
-        QCOMPARE(FindVideoFile(card), folder.filePath(QStringLiteral("My.avi")));
+        for (const QString &file : files) {
+            if (file.endsWith(u'/'))
+                QVERIFY(QDir(folder.path()).mkdir(file));
+            else
+                Touch(folder.filePath(file));
+        }
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        const QString found = FindVideoFile(card);
+        QDir::setCurrent(before);
+        QCOMPARE(found, video.isEmpty() ? QString() : folder.filePath(video));
     }
 };
 
