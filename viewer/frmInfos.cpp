@@ -228,7 +228,10 @@ void frmInfos::applyGeometry(const ViewerGeometry &g)
 void frmInfos::fitOuterSize()
 {
     const QSize outer(TwipsToPixels(m_outer.width), TwipsToPixels(m_outer.height));
-    setFixedSize(outer - m_frame);
+    // The layout leaves room below the buttons for a frame and title bar of
+    // common size; a taller one makes the window grow, not the buttons cut.
+    const QPoint buttonsEnd = m_cmdOK->geometry().bottomRight() + QPoint(1, 1);
+    setFixedSize((outer - m_frame).expandedTo(QSize(buttonsEnd.x(), buttonsEnd.y())));
 }
 
 void frmInfos::measureFrame()
