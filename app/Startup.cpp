@@ -28,9 +28,16 @@ QString CommandLineText()
         ++end;
     return line.mid(end);
 #else
-    // The shell has split it already: join the arguments again.
-    return QCoreApplication::arguments().mid(1).join(u' ');
+    return JoinedArguments(QCoreApplication::arguments().mid(1));
 #endif
+}
+
+QString JoinedArguments(const QStringList &arguments)
+{
+    QStringList spelled;
+    for (const QString &argument : arguments)
+        spelled << (argument.isEmpty() ? QStringLiteral("\"\"") : argument);
+    return spelled.join(u' ');
 }
 
 void Main(const QString &commandLine)

@@ -124,6 +124,7 @@ void TestStartup::unusablePathIsReportedAndEndsTheProgram_data()
     QTest::addColumn<QString>("commandLine");
     QTest::addColumn<QString>("message");
     QTest::newRow("two quotes") << QStringLiteral("\"\"") << "Fichier introuvable";
+    QTest::newRow("empty argument") << JoinedArguments({QString()}) << "Fichier introuvable";
     QTest::newRow("two paths") << m_card + u' ' + m_other << "Fichier introuvable";
     QTest::newRow("two quoted paths") << u'"' + m_card + QStringLiteral("\" \"") + m_other + u'"'
                                       << "Fichier introuvable";
