@@ -3,6 +3,7 @@
 #include "app/DefaultApplication.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -103,11 +104,12 @@ Answer QtDesktop::showMessage(QWidget *parent, const MessageRequest &request)
 
 QString QtDesktop::chooseFile(QWidget *parent, const FileDialogRequest &request)
 {
+    // Qt's own dialog on every desktop: the native ones differ in what a save
+    // prompt accepts and in how they read the filters. Asked of the whole
+    // program, as a dialog makes its native counterpart as soon as it is built.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     KeepNoDialogSettings();
     QFileDialog dialog(parent, request.title, request.startFolder);
-    // Qt's own dialog on every desktop: the native ones differ in what a
-    // save prompt accepts and in how they read the filters.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     const bool save = request.choice == FileChoice::SaveTarget;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
