@@ -32,3 +32,8 @@ build() {
   configure_build "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
   cmake --build "$BUILD" "$@" >&2
 }
+
+# The version of the program, as CMakeLists.txt's project() states it.
+project_version() {
+  sed -n 's/^project(Fichoscope VERSION \([0-9.]*\).*/\1/p' "$ROOT/CMakeLists.txt"
+}
