@@ -42,6 +42,7 @@ struct FileDialogRequest
     QString startFolder;       // empty: where the desktop chooses
     QString initialName;       // proposed file name, may be empty
     bool mustExist = false;    // only an existing file can be chosen
+    bool folder = false;       // a folder is chosen, not a file
 
     friend bool operator==(const FileDialogRequest &, const FileDialogRequest &) = default;
 };

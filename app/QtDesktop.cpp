@@ -84,7 +84,9 @@ QString QtDesktop::chooseFile(QWidget *parent, const FileDialogRequest &request)
 {
     QFileDialog dialog(parent, request.title, request.startFolder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(request.folder      ? QFileDialog::Directory
+                       : request.mustExist ? QFileDialog::ExistingFile
+                                           : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     QStringList filters;
     for (const FileFilter &filter : request.filters)
