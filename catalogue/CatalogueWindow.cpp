@@ -57,7 +57,6 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
         UpdateCount();
     });
     model->setCards(ListCards(m_folder, true));
-    tblFiches->horizontalHeader()->setSortIndicator(int(CatalogueColumn::Titre), Qt::AscendingOrder);
 
     // Watching thousands of files takes a moment: after the table is shown.
     QTimer::singleShot(0, this, [this] {
@@ -101,6 +100,7 @@ void CatalogueWindow::CreateControls()
     tblFiches->setColumnWidth(int(CatalogueColumn::Annee), 60);
     tblFiches->setColumnWidth(int(CatalogueColumn::Duree), 60);
     tblFiches->setColumnWidth(int(CatalogueColumn::Type), 140);
+    tblFiches->horizontalHeader()->setSortIndicator(int(CatalogueColumn::Titre), Qt::AscendingOrder);
     tblFiches->setSortingEnabled(true);
     layout->addWidget(tblFiches);
     setCentralWidget(central);
@@ -128,6 +128,24 @@ void CatalogueWindow::CreateMenus()
     mnuExporter = Item(file, QStringLiteral("E&xporter..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     file->addSeparator();
     mnuFermer = Item(file, QStringLiteral("&Fermer"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    // The headers' clicks from the keyboard: the same column again reverses.
+    QMenu *sortMenu = menuBar()->addMenu(QStringLiteral("&Trier"));
+    const QList<std::pair<QString, CatalogueColumn>> sorts = {
+        {QStringLiteral("par &titre"), CatalogueColumn::Titre},
+        {QStringLiteral("par &année"), CatalogueColumn::Annee},
+        {QStringLiteral("par &durée"), CatalogueColumn::Duree},
+        {QStringLiteral("par t&ype"), CatalogueColumn::Type},
+        {QStringLiteral("par &réalisateur"), CatalogueColumn::Realisateur}};
+    for (int i = 0; i < sorts.size(); ++i) {
+        const int column = int(sorts[i].second);
+        connect(Item(sortMenu, sorts[i].first, QKeySequence(Qt::CTRL | (Qt::Key_1 + i))), &QAction::triggered, this,
+                [this, column] {
+                    const QHeaderView *header = tblFiches->horizontalHeader();
+                    const bool reverse =
+                        header->sortIndicatorSection() == column && header->sortIndicatorOrder() == Qt::AscendingOrder;
+                    tblFiches->sortByColumn(column, reverse ? Qt::DescendingOrder : Qt::AscendingOrder);
+                });
+    }
     auto *find = new QAction(this);
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     addAction(find);
