@@ -7,6 +7,7 @@
 namespace {
 
 constexpr int kSettleMs = 300;
+constexpr qsizetype kFilesPerTurn = 500;
 
 } // namespace
 
@@ -46,8 +47,10 @@ void FolderWatch::watchFiles(const QStringList &paths)
     for (const QString &path : paths)
         if (!watched.contains(path))
             added << path;
-    if (!added.isEmpty())
-        m_watcher.addPaths(added);
+    // Thousands of watches at once would hold the interface up: a share at
+    // each turn of the event loop.
+    for (qsizetype from = 0; from < added.size(); from += kFilesPerTurn)
+        QTimer::singleShot(0, this, [this, share = added.mid(from, kFilesPerTurn)] { m_watcher.addPaths(share); });
 }
 
 void FolderWatch::touched(const QString &folder)
