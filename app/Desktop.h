@@ -35,9 +35,9 @@ struct FileFilter
     friend bool operator==(const FileFilter &, const FileFilter &) = default;
 };
 
-// What the chosen file is for: a file to read, which must exist, or the
-// file a card is saved to, which may not exist yet.
-enum class FileChoice { Existing, SaveTarget };
+// What the chosen file is for: a file to read, which must exist, the file
+// a card is saved to, which may not exist yet, or a folder to read.
+enum class FileChoice { Existing, SaveTarget, Folder };
 
 struct FileDialogRequest
 {

@@ -112,7 +112,9 @@ QString QtDesktop::chooseFile(QWidget *parent, const FileDialogRequest &request)
     QFileDialog dialog(parent, request.title, request.startFolder);
     const bool save = request.choice == FileChoice::SaveTarget;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(save                                     ? QFileDialog::AnyFile
+                       : request.choice == FileChoice::Folder ? QFileDialog::Directory
+                                                                : QFileDialog::ExistingFile);
     // The overwrite question and the extension are the program's own; the
     // dialog adds no suffix.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -1,10 +1,12 @@
 #include "app/Startup.h"
 
+#include "catalogue/OpenCatalogue.h"
 #include "editor/frmMain.h"
 #include "viewer/LoadViewer.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 
 #ifdef Q_OS_WIN
@@ -47,10 +49,14 @@ void Main(const QString &commandLine)
         editor->setAttribute(Qt::WA_DeleteOnClose);
         editor->ChangeEdit(false);
         editor->mnuPopReset->setEnabled(false);
+        ConnectCatalogueCommand(*editor);
         editor->show();
         return;
     }
     QString path = commandLine;
     path.remove(u'"');
-    LoadViewer(path);
+    if (QFileInfo(path).isDir())
+        OpenCatalogue(path);
+    else
+        LoadViewer(path);
 }

@@ -12,6 +12,6 @@ QString CommandLineText();
 QString JoinedArguments(const QStringList &arguments);
 
 // Shows the face the command line asks for: the editor for an empty text,
-// otherwise the card it names, quotes removed, in the viewer. Returns once
-// the window is shown.
+// otherwise, quotes removed, the catalogue of the folder it names or the
+// card it names in the viewer. Returns once the window is shown.
 void Main(const QString &commandLine);

@@ -90,6 +90,7 @@ public:
     QAction *mnuFileSaveAs = nullptr;
     QAction *mnuFileSep1 = nullptr;
     QAction *mnuFilePrev = nullptr;
+    QAction *mnuFileCatalogue = nullptr; // connected by whoever shows the catalogue
     QAction *mnuFileSep2 = nullptr;
     QAction *mnuFileExit = nullptr;
     QMenu *mnuPopAffi = nullptr;

@@ -197,6 +197,7 @@ void TestEditorWindow::menuBarHoldsThreeEntries()
     for (const QAction *item : editor.mnuFile->actions())
         file << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
     QCOMPARE(file, QStringList({"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "-", "mnuFilePrev",
+                                "mnuFileCatalogue",
                                 "-", "mnuFileExit"}));
     QStringList poster;
     for (const QAction *item : editor.mnuPopAffi->actions())

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "card/CardRecord.h"
+
+#include <QFileInfo>
+#include <QString>
+
+// One card of a catalogue as the table needs it: the text part only, never
+// the poster, and what tells a changed file from the one already read.
+struct CatalogueCard
+{
+    QString path; // absolute
+    CardRecord record;
+    bool readable = false; // false: a damaged or foreign file, shown by name
+    qint64 modified = 0;   // milliseconds since the epoch
+    qint64 size = 0;
+
+    // The field without its trailing spaces.
+    QString text(CardRecord::Field field) const;
+    // The title, or the file name of a damaged card.
+    QString title() const;
+    // "1h57", as the viewer writes it; empty when neither part is filled.
+    QString duration() const;
+    // Numbers for sorting; -1 when the card holds none.
+    int year() const;
+    int minutes() const;
+};
+
+// Reads the marker and the record of the file (1175 bytes at most). A file
+// that does not begin with the marker or cannot be read is kept as damaged.
+CatalogueCard ReadCatalogueCard(const QFileInfo &file);
+
+inline constexpr char kUnreadableCard[] = "Fiche illisible";

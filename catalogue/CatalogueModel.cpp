@@ -1,0 +1,163 @@
+#include "catalogue/CatalogueModel.h"
+
+#include "catalogue/CatalogueFolder.h"
+#include "catalogue/Thumbnails.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+
+namespace {
+
+constexpr int kThumbnailBound = 48;
+
+QString ParentOf(const QString &path)
+{
+    return path.left(path.lastIndexOf(u'/'));
+}
+
+} // namespace
+
+CatalogueModel::CatalogueModel(QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_thumbnails(new Thumbnails(kThumbnailBound, this))
+{
+    connect(m_thumbnails, &Thumbnails::loaded, this, [this](const QString &path) {
+        if (const int row = rowOf(path); row >= 0)
+            emit dataChanged(index(row, 0), index(row, 0), {Qt::DecorationRole});
+    });
+}
+
+int CatalogueModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int CatalogueModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : kCatalogueColumnCount;
+}
+
+QVariant CatalogueModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const CatalogueCard &card = cardAt(index.row());
+    const auto column = CatalogueColumn(index.column());
+    if (role == Qt::DecorationRole && column == CatalogueColumn::Affiche && card.readable)
+        return m_thumbnails->thumbnail(card.path);
+    if (role == Qt::ToolTipRole)
+        return card.path;
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return {};
+    switch (column) {
+    case CatalogueColumn::Affiche: return card.readable ? QVariant() : QString::fromLatin1(kUnreadableCard);
+    case CatalogueColumn::Titre: return card.title();
+    case CatalogueColumn::Annee: return card.readable ? card.text(CardRecord::Annee) : QString();
+    case CatalogueColumn::Duree: return card.readable ? card.duration() : QString();
+    case CatalogueColumn::Type: return card.readable ? card.text(CardRecord::Type) : QString();
+    case CatalogueColumn::Realisateur: return card.readable ? card.text(CardRecord::Realisateur) : QString();
+    }
+    return {};
+}
+
+QVariant CatalogueModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char *const captions[] = {"Affiche", "Titre", "Année", "Durée", "Type", "Réalisateur"};
+    return QString::fromUtf8(captions[section]);
+}
+
+void CatalogueModel::sort(int column, Qt::SortOrder order)
+{
+    rebuildRows([&] {
+        m_sortColumn = CatalogueColumn(column);
+        m_sortOrder = order;
+    });
+}
+
+void CatalogueModel::setCards(std::vector<CatalogueCard> cards)
+{
+    rebuildRows([&] { m_cards = std::move(cards); });
+}
+
+void CatalogueModel::replaceFolders(const QStringList &folders)
+{
+    const QSet<QString> listed(folders.begin(), folders.end());
+    QHash<QString, bool> folderExists;
+    const auto stays = [&](const CatalogueCard &card) {
+        const QString folder = ParentOf(card.path);
+        if (listed.contains(folder))
+            return false;
+        auto exists = folderExists.find(folder);
+        if (exists == folderExists.end())
+            exists = folderExists.insert(folder, QFileInfo(folder).isDir());
+        return *exists;
+    };
+
+    QHash<QString, const CatalogueCard *> known;
+    for (const CatalogueCard &card : m_cards)
+        if (listed.contains(ParentOf(card.path)))
+            known.insert(card.path, &card);
+    std::vector<CatalogueCard> fresh;
+    for (const QString &folder : folders)
+        for (CatalogueCard &card : ListCards(folder, false, [&known](const QString &path) {
+                 return known.value(path, nullptr);
+             })) {
+            if (const CatalogueCard *old = known.value(card.path, nullptr);
+                !old || old->modified != card.modified || old->size != card.size)
+                m_thumbnails->forget(card.path);
+            fresh.push_back(std::move(card));
+        }
+
+    rebuildRows([&] {
+        std::erase_if(m_cards, [&stays](const CatalogueCard &card) { return !stays(card); });
+        for (CatalogueCard &card : fresh)
+            m_cards.push_back(std::move(card));
+    });
+}
+
+void CatalogueModel::setSearch(const QString &typed)
+{
+    rebuildRows([&] { m_search = CatalogueSearch(typed); });
+}
+
+int CatalogueModel::rowOf(const QString &path) const
+{
+    for (size_t row = 0; row < m_rows.size(); ++row)
+        if (m_cards[m_rows[row]].path == path)
+            return int(row);
+    return -1;
+}
+
+QStringList CatalogueModel::cardPaths() const
+{
+    QStringList paths;
+    paths.reserve(qsizetype(m_cards.size()));
+    for (const CatalogueCard &card : m_cards)
+        paths << card.path;
+    return paths;
+}
+
+std::vector<CatalogueCard> CatalogueModel::shownCards() const
+{
+    std::vector<CatalogueCard> shown;
+    shown.reserve(m_rows.size());
+    for (int index : m_rows)
+        shown.push_back(m_cards[index]);
+    return shown;
+}
+
+void CatalogueModel::rebuildRows(const std::function<void()> &change)
+{
+    beginResetModel();
+    change();
+    m_rows.clear();
+    for (size_t i = 0; i < m_cards.size(); ++i)
+        if (m_search.matches(m_cards[i]))
+            m_rows.push_back(int(i));
+    SortCards(m_rows, m_cards, m_sortColumn, m_sortOrder);
+    endResetModel();
+}

@@ -1,0 +1,72 @@
+#include "catalogue/CatalogueSearch.h"
+
+#include <QRegularExpression>
+
+#include <array>
+
+namespace {
+
+// The card's texts are Windows-1252: each of the 256 bytes folds once, so
+// that a search through thousands of cards is a table look-up per byte.
+using FoldTable = std::array<std::string, 256>;
+
+const FoldTable &ByteFolds()
+{
+    static const FoldTable table = [] {
+        FoldTable folds;
+        for (int byte = 0; byte < 256; ++byte)
+            folds[byte] = FoldForSearch(DecodeCardText(QByteArray(1, char(byte)))).toStdString();
+        return folds;
+    }();
+    return table;
+}
+
+void AppendFolded(std::string &out, QByteArrayView bytes)
+{
+    const FoldTable &folds = ByteFolds();
+    for (char byte : bytes)
+        out += folds[static_cast<unsigned char>(byte)];
+    out += '\n'; // a word never runs from one field into the next
+}
+
+} // namespace
+
+QString FoldForSearch(const QString &text)
+{
+    QString folded;
+    for (QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing && c.category() != QChar::Mark_SpacingCombining
+            && c.category() != QChar::Mark_Enclosing)
+            folded += c;
+    }
+    folded = folded.toCaseFolded();
+    folded.replace(QStringLiteral("œ"), QStringLiteral("oe"));
+    folded.replace(QStringLiteral("æ"), QStringLiteral("ae"));
+    return folded;
+}
+
+CatalogueSearch::CatalogueSearch(const QString &typed)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    for (const QString &word : FoldForSearch(typed).split(blanks, Qt::SkipEmptyParts))
+        m_words.push_back(word.toStdString());
+}
+
+bool CatalogueSearch::matches(const CatalogueCard &card) const
+{
+    if (m_words.empty())
+        return true;
+    thread_local std::string haystack;
+    haystack.clear();
+    if (card.readable) {
+        for (CardRecord::Field field : {CardRecord::Titre, CardRecord::Annee, CardRecord::Type,
+                                        CardRecord::Realisateur, CardRecord::Acteurs, CardRecord::Resume})
+            AppendFolded(haystack, QByteArrayView(card.record.bytes()).sliced(CardRecord::offset(field), CardRecord::length(field)));
+    } else {
+        haystack = FoldForSearch(card.title()).toStdString();
+    }
+    for (const std::string &word : m_words)
+        if (haystack.find(word) == std::string::npos)
+            return false;
+    return true;
+}

@@ -1,0 +1,240 @@
+#include "catalogue/CatalogueWindow.h"
+
+#include "app/Desktop.h"
+#include "app/FileDialogs.h"
+#include "catalogue/CatalogueExport.h"
+#include "catalogue/CatalogueFolder.h"
+#include "catalogue/CatalogueModel.h"
+#include "catalogue/FolderWatch.h"
+#include "catalogue/OpenCatalogue.h"
+#include "catalogue/Thumbnails.h"
+#include "viewer/LoadViewer.h"
+
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+constexpr int kRowHeight = 52; // a 48-pixel thumbnail and a margin
+
+QAction *Item(QMenu *menu, const QString &caption, const QKeySequence &shortcut)
+{
+    QAction *action = menu->addAction(caption);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
+CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
+    : QMainWindow(parent)
+    , m_folder(QFileInfo(folder).absoluteFilePath())
+{
+    const QString name = QFileInfo(m_folder).fileName();
+    setWindowTitle((name.isEmpty() ? m_folder : name) + QStringLiteral(" - Fichoscope"));
+    model = new CatalogueModel(this);
+    CreateControls();
+    CreateMenus();
+
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const QModelIndex current = tblFiches->currentIndex();
+        m_keptPath = current.isValid() ? model->cardAt(current.row()).path : QString();
+    });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        const int row = std::max(0, model->rowOf(m_keptPath));
+        if (row < model->rowCount())
+            tblFiches->setCurrentIndex(model->index(row, int(CatalogueColumn::Titre)));
+        UpdateCount();
+    });
+    model->setCards(ListCards(m_folder, true));
+
+    // Watching thousands of files takes a moment: after the table is shown.
+    QTimer::singleShot(0, this, [this] {
+        m_watch = new FolderWatch(m_folder, this);
+        m_watch->setObjectName(QStringLiteral("folderWatch"));
+        m_watch->watchFiles(model->cardPaths());
+        connect(m_watch, &FolderWatch::changed, this, &CatalogueWindow::FolderChanged);
+    });
+}
+
+void CatalogueWindow::CreateControls()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    auto *searchLabel = new QLabel(QStringLiteral("&Rechercher :"), central);
+    txtRechercher = new QLineEdit(central);
+    txtRechercher->setObjectName(QStringLiteral("txtRechercher"));
+    txtRechercher->setAccessibleName(QStringLiteral("Rechercher"));
+    txtRechercher->setClearButtonEnabled(true);
+    searchLabel->setBuddy(txtRechercher);
+    auto *searchRow = new QHBoxLayout;
+    searchRow->addWidget(searchLabel);
+    searchRow->addWidget(txtRechercher);
+    layout->addLayout(searchRow);
+
+    tblFiches = new QTableView(central);
+    tblFiches->setObjectName(QStringLiteral("tblFiches"));
+    tblFiches->setAccessibleName(QStringLiteral("Fiches"));
+    tblFiches->setModel(model);
+    tblFiches->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblFiches->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblFiches->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblFiches->setIconSize({48, 48});
+    tblFiches->setWordWrap(false);
+    tblFiches->verticalHeader()->hide();
+    tblFiches->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tblFiches->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    tblFiches->horizontalHeader()->setStretchLastSection(true);
+    tblFiches->setColumnWidth(int(CatalogueColumn::Affiche), 70);
+    tblFiches->setColumnWidth(int(CatalogueColumn::Titre), 300);
+    tblFiches->setColumnWidth(int(CatalogueColumn::Annee), 60);
+    tblFiches->setColumnWidth(int(CatalogueColumn::Duree), 60);
+    tblFiches->setColumnWidth(int(CatalogueColumn::Type), 140);
+    tblFiches->horizontalHeader()->setSortIndicator(int(CatalogueColumn::Titre), Qt::AscendingOrder);
+    tblFiches->setSortingEnabled(true);
+    layout->addWidget(tblFiches);
+    setCentralWidget(central);
+
+    lblCompte = new QLabel(this);
+    lblCompte->setObjectName(QStringLiteral("lblCompte"));
+    statusBar()->addPermanentWidget(lblCompte);
+    resize(900, 600);
+
+    connect(txtRechercher, &QLineEdit::textChanged, model, &CatalogueModel::setSearch);
+    connect(txtRechercher, &QLineEdit::returnPressed, this, &CatalogueWindow::ShowCard);
+    connect(tblFiches, &QAbstractItemView::doubleClicked, this, &CatalogueWindow::ShowCard);
+    connect(tblFiches->verticalScrollBar(), &QScrollBar::valueChanged, model->thumbnails(), &Thumbnails::dropQueued);
+}
+
+void CatalogueWindow::CreateMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    mnuAfficher = Item(file, QStringLiteral("&Afficher"), QKeySequence(Qt::Key_Return));
+    // Entrée shows the card while the table has the focus; the search field
+    // has its own.
+    mnuAfficher->setShortcutContext(Qt::WidgetShortcut);
+    tblFiches->addAction(mnuAfficher);
+    mnuModifier = Item(file, QStringLiteral("&Modifier"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuExporter = Item(file, QStringLiteral("E&xporter..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    file->addSeparator();
+    mnuFermer = Item(file, QStringLiteral("&Fermer"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    // The headers' clicks from the keyboard: the same column again reverses.
+    QMenu *sortMenu = menuBar()->addMenu(QStringLiteral("&Trier"));
+    const QList<std::pair<QString, CatalogueColumn>> sorts = {
+        {QStringLiteral("par &titre"), CatalogueColumn::Titre},
+        {QStringLiteral("par &année"), CatalogueColumn::Annee},
+        {QStringLiteral("par &durée"), CatalogueColumn::Duree},
+        {QStringLiteral("par t&ype"), CatalogueColumn::Type},
+        {QStringLiteral("par &réalisateur"), CatalogueColumn::Realisateur}};
+    for (int i = 0; i < sorts.size(); ++i) {
+        const int column = int(sorts[i].second);
+        connect(Item(sortMenu, sorts[i].first, QKeySequence(Qt::CTRL | (Qt::Key_1 + i))), &QAction::triggered, this,
+                [this, column] {
+                    const QHeaderView *header = tblFiches->horizontalHeader();
+                    const bool reverse =
+                        header->sortIndicatorSection() == column && header->sortIndicatorOrder() == Qt::AscendingOrder;
+                    tblFiches->sortByColumn(column, reverse ? Qt::DescendingOrder : Qt::AscendingOrder);
+                });
+    }
+    auto *find = new QAction(this);
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    addAction(find);
+
+    connect(mnuAfficher, &QAction::triggered, this, &CatalogueWindow::ShowCard);
+    connect(mnuModifier, &QAction::triggered, this, &CatalogueWindow::EditCard);
+    connect(mnuExporter, &QAction::triggered, this, &CatalogueWindow::ExportRows);
+    connect(mnuFermer, &QAction::triggered, this, &QWidget::close);
+    connect(find, &QAction::triggered, txtRechercher, [this] { txtRechercher->setFocus(); txtRechercher->selectAll(); });
+}
+
+QString CatalogueWindow::currentCardPath()
+{
+    const QModelIndex current = tblFiches->currentIndex();
+    if (!current.isValid())
+        return {};
+    const QString path = model->cardAt(current.row()).path;
+    // The file may have changed since it was listed: opening a card that
+    // is no card any more would end the program.
+    if (!ReadCatalogueCard(QFileInfo(path)).readable) {
+        ShowMessage(this, QStringLiteral("%1 : « %2 »").arg(QString::fromLatin1(kUnreadableCard), path),
+                    MessageButtons::Ok, MessageIcon::Warning);
+        return {};
+    }
+    return path;
+}
+
+void CatalogueWindow::ShowCard()
+{
+    if (const QString path = currentCardPath(); !path.isEmpty())
+        LoadViewer(path, OnCardError::KeepRunning);
+}
+
+void CatalogueWindow::EditCard()
+{
+    if (const QString path = currentCardPath(); !path.isEmpty())
+        OpenInEditor(path);
+}
+
+void CatalogueWindow::ExportRows()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Exporter");
+    request.filters = {{QStringLiteral("Tableau CSV (*.csv)"), QStringLiteral("*.csv")},
+                       {QStringLiteral("Page HTML (*.html)"), QStringLiteral("*.html;*.htm")}};
+    request.startFolder = SpecialFolderPath(SpecialFolder::Documents);
+    request.initialName = QFileInfo(m_folder).fileName() + QStringLiteral(".csv");
+    request.choice = FileChoice::SaveTarget;
+    QString path = desktop().chooseFile(this, request);
+    if (path.isEmpty())
+        return;
+    const ExportFormat format = ExportFormatOf(path);
+    if (QFileInfo::exists(path)
+        && ShowMessage(this, QStringLiteral("Le fichier existe déjà. Le remplacer ?"), MessageButtons::YesNo,
+                       MessageIcon::Question, Answer::No) != Answer::Yes)
+        return;
+
+    // The posters of an HTML page take a while: the window stays usable.
+    mnuExporter->setEnabled(false);
+    statusBar()->showMessage(QStringLiteral("Exportation en cours..."));
+    auto *watcher = new QFutureWatcher<IoStatus>(this);
+    connect(watcher, &QFutureWatcher<IoStatus>::finished, this, [this, watcher, path] {
+        const IoStatus written = watcher->result();
+        watcher->deleteLater();
+        mnuExporter->setEnabled(true);
+        statusBar()->clearMessage();
+        if (!written.ok())
+            ShowMessage(this, written.errorString, MessageButtons::Ok, MessageIcon::Critical);
+        else
+            statusBar()->showMessage(QStringLiteral("Exporté dans « %1 »").arg(path), 5000);
+    });
+    watcher->setFuture(QtConcurrent::run([cards = model->shownCards(), folder = m_folder, title = windowTitle(),
+                                          format, path] {
+        return WriteExport(path, format == ExportFormat::Html ? CatalogueHtml(cards, title) : CatalogueCsv(cards, folder));
+    }));
+}
+
+void CatalogueWindow::FolderChanged(const QStringList &folders)
+{
+    QStringList listed = folders;
+    for (const QString &folder : folders)
+        if (QFileInfo(folder).isDir())
+            listed << m_watch->watchFoldersUnder(folder);
+    listed.removeDuplicates();
+    model->replaceFolders(listed);
+    m_watch->watchFiles(model->cardPaths());
+}
+
+void CatalogueWindow::UpdateCount()
+{
+    lblCompte->setText(CountLine(model->rowCount(), model->totalCount()));
+}

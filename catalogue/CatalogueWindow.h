@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QMainWindow>
+
+class CatalogueModel;
+class FolderWatch;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QTableView;
+
+// The catalogue of a folder: its cards in a table that sorts by any column,
+// a search field that keeps the rows holding every word typed, the count of
+// the rows shown, and the commands that open a card or export the rows.
+// The table follows the folder as cards come, change and go.
+class CatalogueWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CatalogueWindow(const QString &folder, QWidget *parent = nullptr);
+
+    QLineEdit *txtRechercher = nullptr;
+    QTableView *tblFiches = nullptr;
+    QLabel *lblCompte = nullptr;
+    QAction *mnuAfficher = nullptr;
+    QAction *mnuModifier = nullptr;
+    QAction *mnuExporter = nullptr;
+    QAction *mnuFermer = nullptr;
+    CatalogueModel *model = nullptr;
+
+    // The card of the current row, when there is one and it is readable now;
+    // a damaged card is reported and gives an empty text.
+    QString currentCardPath();
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void ShowCard();
+    void EditCard();
+    void ExportRows();
+    void FolderChanged(const QStringList &folders);
+    void UpdateCount();
+
+    QString m_folder;
+    QString m_keptPath; // the current row's card while the rows are rebuilt
+    FolderWatch *m_watch = nullptr;
+};

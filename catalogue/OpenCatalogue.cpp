@@ -1,0 +1,36 @@
+#include "catalogue/OpenCatalogue.h"
+
+#include "app/Desktop.h"
+#include "app/FileDialogs.h"
+#include "catalogue/CatalogueWindow.h"
+#include "editor/frmMain.h"
+
+#include <QAction>
+
+void OpenCatalogue(const QString &folder)
+{
+    auto *window = new CatalogueWindow(folder);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
+void ConnectCatalogueCommand(frmMain &editor)
+{
+    QObject::connect(editor.mnuFileCatalogue, &QAction::triggered, &editor, [&editor] {
+        FileDialogRequest request;
+        request.title = QStringLiteral("Dossier du catalogue");
+        request.startFolder = SpecialFolderPath(SpecialFolder::Documents);
+        request.choice = FileChoice::Folder;
+        if (const QString folder = desktop().chooseFile(&editor, request); !folder.isEmpty())
+            OpenCatalogue(folder);
+    });
+}
+
+void OpenInEditor(const QString &cardPath)
+{
+    auto *editor = new frmMain;
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    ConnectCatalogueCommand(*editor);
+    editor->OpenFile(cardPath);
+    editor->show();
+}

@@ -1,0 +1,67 @@
+#include "catalogue/Thumbnails.h"
+
+#include "thumbnailer/CardPoster.h"
+#include "thumbnailer/PosterThumbnail.h"
+
+namespace {
+
+constexpr qint64 kMaxPosterBytes = 64 * 1024 * 1024;
+constexpr int kCacheKilobytes = 4 * 1024;
+
+QImage LoadThumbnail(const QString &cardPath, int bound)
+{
+    const CardPoster poster = ReadCardPoster(cardPath, kMaxPosterBytes);
+    if (poster.status != CardPoster::Ok)
+        return {};
+    QString error;
+    return DecodeThumbnail(poster.bytes, bound, error);
+}
+
+} // namespace
+
+Thumbnails::Thumbnails(int bound, QObject *parent)
+    : QObject(parent)
+    , m_bound(bound)
+    , m_cache(kCacheKilobytes)
+{
+    m_pool.setMaxThreadCount(2);
+}
+
+Thumbnails::~Thumbnails()
+{
+    m_pool.clear();
+    m_pool.waitForDone();
+}
+
+QImage Thumbnails::thumbnail(const QString &cardPath)
+{
+    if (const QImage *image = m_cache.object(cardPath))
+        return *image;
+    if (!m_pending.contains(cardPath)) {
+        m_pending.insert(cardPath);
+        const int bound = m_bound;
+        m_pool.start([this, cardPath, bound] {
+            const QImage image = LoadThumbnail(cardPath, bound);
+            QMetaObject::invokeMethod(this, [this, cardPath, image] { take(cardPath, image); }, Qt::QueuedConnection);
+        });
+    }
+    return {};
+}
+
+void Thumbnails::dropQueued()
+{
+    m_pool.clear();
+    m_pending.clear();
+}
+
+void Thumbnails::forget(const QString &cardPath)
+{
+    m_cache.remove(cardPath);
+}
+
+void Thumbnails::take(const QString &cardPath, const QImage &image)
+{
+    m_pending.remove(cardPath);
+    m_cache.insert(cardPath, new QImage(image), std::max<qsizetype>(1, image.sizeInBytes() / 1024));
+    emit loaded(cardPath);
+}

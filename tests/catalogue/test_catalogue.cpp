@@ -1,0 +1,192 @@
+#include "catalogue/CatalogueExport.h"
+#include "catalogue/CatalogueModel.h"
+#include "catalogue/CatalogueWindow.h"
+#include "support/CardBytes.h"
+#include "support/ScriptedDesktop.h"
+#include "support/TestFiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The catalogue of a folder holding four cards, one of them in a subfolder,
+// and a damaged file.
+class TestCatalogue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void search_data();
+    void search();
+    void sort_data();
+    void sort();
+    void csvQuotesAsRfc4180_data();
+    void csvQuotesAsRfc4180();
+    void damagedCardOpensNothing();
+    void followsCardsAddedAndRemoved();
+
+private:
+    QStringList shownTitles() const;
+
+    QTemporaryDir m_dir;
+    CatalogueWindow *m_window = nullptr;
+};
+
+namespace {
+
+QByteArray Card(const char *titre, const char *annee, const char *heures, const char *minutes, const char *type,
+                const char *realisateur, const char *acteurs)
+{
+    const auto text = [](const char *utf8) { return EncodeCardText(QString::fromUtf8(utf8)); };
+    return CardBytes({text(titre), annee, heures, minutes, text(type), text(realisateur), text(acteurs),
+                      "Dit \"le film\", en deux lignes\r\nfin"});
+}
+
+} // namespace
+
+void TestCatalogue::initTestCase()
+{
+    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("sous")));
+    WriteBytes(m_dir.filePath("amelie.fsc"), Card("Le Fabuleux Destin d'Amélie Poulain", "2001", " 2", "10",
+                                                  "Comédie", "Jean-Pierre Jeunet", "Audrey Tautou|"));
+    WriteBytes(m_dir.filePath("coeur.fsc"), Card("Cœur fidèle", "1923", " 1", "27", "drame", "Jean Epstein", ""));
+    WriteBytes(m_dir.filePath("sous/eclipse.fsc"),
+               Card("Éclipse", "1962", " 2", "6 ", "Drame", "Michelangelo Antonioni", "Alain Delon|Monica Vitti|"));
+    WriteBytes(m_dir.filePath("alien.fsc"),
+               Card("Alien", "1979", " 1", "57", "Science-fiction", "Ridley Scott", "Sigourney Weaver|"));
+    WriteBytes(m_dir.filePath("abîmée.fsc"), "pas une fiche");
+    m_window = new CatalogueWindow(m_dir.path());
+    m_window->setAttribute(Qt::WA_DeleteOnClose);
+}
+
+QStringList TestCatalogue::shownTitles() const
+{
+    QStringList titles;
+    for (int row = 0; row < m_window->model->rowCount(); ++row)
+        titles << m_window->model->cardAt(row).title();
+    return titles;
+}
+
+void TestCatalogue::search_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("titles"); // sorted by title
+    QTest::addColumn<QString>("count");
+    const QString amelie = QStringLiteral("Le Fabuleux Destin d'Amélie Poulain");
+    QTest::newRow("accents and two words") << "amelie jeunet" << QStringList{amelie} << "1 fiche sur 5";
+    QTest::newRow("capitals, accent typed") << "AMÉLIE" << QStringList{amelie} << "1 fiche sur 5";
+    QTest::newRow("ligature") << "coeur" << QStringList{"Cœur fidèle"} << "1 fiche sur 5";
+    QTest::newRow("director, two cards") << "  jean " << QStringList{"Cœur fidèle", amelie} << "2 fiches sur 5";
+    QTest::newRow("actor and year") << "weaver 1979" << QStringList{"Alien"} << "1 fiche sur 5";
+    QTest::newRow("one word missing") << "weaver 2001" << QStringList{} << "0 fiche sur 5";
+    QTest::newRow("subfolder, summary") << "vitti LIGNES" << QStringList{"Éclipse"} << "1 fiche sur 5";
+    QTest::newRow("damaged, by file name") << "abimee" << QStringList{"abîmée.fsc"} << "1 fiche sur 5";
+    QTest::newRow("type") << "comedie" << QStringList{amelie} << "1 fiche sur 5";
+    QTest::newRow("nothing typed") << ""
+                                   << QStringList{"abîmée.fsc", "Alien", "Cœur fidèle", "Éclipse", amelie}
+                                   << "5 fiches sur 5";
+}
+
+void TestCatalogue::search()
+{
+    QFETCH(QString, typed);
+    m_window->tblFiches->sortByColumn(int(CatalogueColumn::Titre), Qt::AscendingOrder);
+    m_window->txtRechercher->setText(typed);
+    QFETCH(QStringList, titles);
+    QFETCH(QString, count);
+    QCOMPARE(shownTitles(), titles);
+    QCOMPARE(m_window->lblCompte->text(), count);
+}
+
+void TestCatalogue::sort_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QStringList>("titles");
+    const QString amelie = QStringLiteral("Le Fabuleux Destin d'Amélie Poulain");
+    const QString damaged = QStringLiteral("abîmée.fsc");
+    // French order: accents and case count after the letters.
+    QTest::newRow("title") << int(CatalogueColumn::Titre) << Qt::AscendingOrder
+                           << QStringList{damaged, "Alien", "Cœur fidèle", "Éclipse", amelie};
+    QTest::newRow("title, descending") << int(CatalogueColumn::Titre) << Qt::DescendingOrder
+                                       << QStringList{amelie, "Éclipse", "Cœur fidèle", "Alien", damaged};
+    QTest::newRow("year") << int(CatalogueColumn::Annee) << Qt::AscendingOrder
+                          << QStringList{damaged, "Cœur fidèle", "Éclipse", "Alien", amelie};
+    // 87, 117, 126 ("2h6"), 130 ("2h10") minutes: numbers, not texts.
+    QTest::newRow("running time") << int(CatalogueColumn::Duree) << Qt::AscendingOrder
+                                  << QStringList{damaged, "Cœur fidèle", "Alien", "Éclipse", amelie};
+    QTest::newRow("director") << int(CatalogueColumn::Realisateur) << Qt::AscendingOrder
+                              << QStringList{damaged, "Cœur fidèle", amelie, "Éclipse", "Alien"};
+    QTest::newRow("type, equal ones by title") << int(CatalogueColumn::Type) << Qt::AscendingOrder
+                                               << QStringList{damaged, amelie, "Cœur fidèle", "Éclipse", "Alien"};
+}
+
+void TestCatalogue::sort()
+{
+    m_window->txtRechercher->clear();
+    QFETCH(int, column);
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QStringList, titles);
+    m_window->tblFiches->sortByColumn(column, order);
+    QCOMPARE(shownTitles(), titles);
+}
+
+void TestCatalogue::csvQuotesAsRfc4180_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("csv");
+    const QByteArray heading = "\xEF\xBB\xBF" "Fichier,Titre,Ann\xC3\xA9" "e,Heures,Minutes,Type,R\xC3\xA9" "alisateur,"
+                               "Acteurs,R\xC3\xA9sum\xC3\xA9\r\n";
+    QTest::newRow("quotes, commas, line break") << "alien" << heading + "alien.fsc,Alien,1979,1,57,Science-fiction,"
+                                                   "Ridley Scott,Sigourney Weaver,\"Dit \"\"le film\"\", en deux "
+                                                   "lignes\r\nfin\"\r\n";
+    QTest::newRow("actors joined, subfolder") << "vitti" << heading + "sous/eclipse.fsc,\xC3\x89" "clipse,1962,2,6,Drame,"
+                                                 "Michelangelo Antonioni,\"Alain Delon, Monica Vitti\",\"Dit \"\"le "
+                                                 "film\"\", en deux lignes\r\nfin\"\r\n";
+    QTest::newRow("damaged") << "abimee" << heading + "ab\xC3\xAEm\xC3\xA9" "e.fsc,Fiche illisible,,,,,,,\r\n";
+}
+
+void TestCatalogue::csvQuotesAsRfc4180()
+{
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, csv);
+    m_window->txtRechercher->setText(typed);
+    QCOMPARE(CatalogueCsv(m_window->model->shownCards(), m_dir.path()), csv);
+}
+
+void TestCatalogue::damagedCardOpensNothing()
+{
+    ScriptedDesktop desktop;
+    m_window->txtRechercher->setText(QStringLiteral("abimee"));
+    const int windows = QApplication::topLevelWidgets().size();
+    m_window->mnuAfficher->trigger();
+    m_window->mnuModifier->trigger();
+    QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+    const QString message = QStringLiteral("Fiche illisible : « %1 »").arg(m_dir.filePath("abîmée.fsc"));
+    QCOMPARE(desktop.messageTexts(), QStringList({message, message}));
+}
+
+void TestCatalogue::followsCardsAddedAndRemoved()
+{
+    m_window->txtRechercher->setText(QStringLiteral("scott"));
+    m_window->tblFiches->sortByColumn(int(CatalogueColumn::Annee), Qt::DescendingOrder);
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->findChild<QObject *>(QStringLiteral("folderWatch")), 5000);
+    WriteBytes(m_dir.filePath("sous/alien3.fsc"),
+               Card("Alien 3", "1992", " 1", "54", "Science-fiction", "David Fincher", "Sigourney Weaver|"));
+    WriteBytes(m_dir.filePath("blade.fsc"),
+               Card("Blade Runner", "1982", " 1", "57", "Science-fiction", "Ridley Scott", "Harrison Ford|"));
+    QTRY_COMPARE_WITH_TIMEOUT(shownTitles(), QStringList({"Blade Runner", "Alien"}), 5000);
+    QCOMPARE(m_window->model->cardAt(m_window->tblFiches->currentIndex().row()).title(), QStringLiteral("Alien"));
+    QCOMPARE(m_window->lblCompte->text(), QStringLiteral("2 fiches sur 7"));
+    QVERIFY(QFile::remove(m_dir.filePath("alien.fsc")));
+    QTRY_COMPARE_WITH_TIMEOUT(shownTitles(), QStringList({"Blade Runner"}), 5000);
+    QCOMPARE(m_window->lblCompte->text(), QStringLiteral("1 fiche sur 6"));
+}
+
+QTEST_MAIN(TestCatalogue)
+#include "test_catalogue.moc"
