@@ -56,8 +56,9 @@ public:
     virtual QString chooseFile(QWidget *parent, const FileDialogRequest &request) = 0;
     // Opens a file or address with the desktop's default application.
     virtual bool openUrl(const QUrl &url) = 0;
-    // Ends the program now: no window is asked whether it may close. A test
-    // double records the call and returns, so callers return right after.
+    // Ends the program now: no window is asked whether it may close; its
+    // work folders are removed. A test double records the call and returns,
+    // so callers return right after.
     virtual void endProgram(int exitCode) = 0;
 };
 

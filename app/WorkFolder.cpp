@@ -6,8 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <map>
+#include <memory>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -55,6 +59,23 @@ QString TimePart(const QTime &time, const QLocale &locale)
     return HexOfDigits(QLocale::c().toString(time, pattern), time.toString(u"HHmmss"));
 }
 
+// The folders this process has made and not removed, each with its lock.
+// Never destroyed: a folder still held when the process ends keeps its lock
+// file, which the next start then finds stale.
+std::map<QString, std::unique_ptr<QLockFile>> &HeldFolders()
+{
+    static auto *held = new std::map<QString, std::unique_ptr<QLockFile>>;
+    return *held;
+}
+
+std::unique_ptr<QLockFile> FolderLock(const QString &folder)
+{
+    auto lock = std::make_unique<QLockFile>(WorkFile(folder, kLockFileName));
+    // Stale only when its program no longer runs, however old it is.
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
 void Hide([[maybe_unused]] const QString &path)
 {
 #ifdef Q_OS_WIN
@@ -83,9 +104,9 @@ QString WorkFolderParent()
     return cache;
 }
 
-QString CreateWorkFolder(NameOrder order)
+QString CreateWorkFolder(NameOrder order, const QString &parentPath)
 {
-    const QDir parent(WorkFolderParent());
+    const QDir parent(parentPath);
     const QString name = kHiddenPrefix
                          + WorkFolderName(currentClock().now(), QLocale::system(), order);
     for (int n = 1; n <= kMaxSuffix; ++n) {
@@ -94,6 +115,12 @@ QString CreateWorkFolder(NameOrder order)
         if (parent.mkdir(candidate)) {
             const QString path = parent.filePath(candidate);
             Hide(path);
+            // A folder of ours of that name was removed by someone else:
+            // its lock goes before the new one is made.
+            HeldFolders().erase(path);
+            std::unique_ptr<QLockFile> lock = FolderLock(path);
+            lock->tryLock(0); // without its lock the folder works all the same
+            HeldFolders()[path] = std::move(lock);
             return path;
         }
         if (!parent.exists(candidate))
@@ -111,7 +138,40 @@ void RemoveWorkFolder(const QString &folder)
         if (FileExists(file))
             QFile::remove(file);
     }
+    HeldFolders().erase(folder); // unlocking deletes the lock file
     QDir().rmdir(folder);
+}
+
+void RemoveOwnWorkFolders()
+{
+    while (!HeldFolders().empty()) {
+        const QString folder = HeldFolders().begin()->first; // a copy: removing drops the key
+        RemoveWorkFolder(folder);
+    }
+}
+
+void RemoveStaleWorkFolders(const QString &parent)
+{
+    static const QRegularExpression workName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(QLatin1String(kHiddenPrefix)) + QStringLiteral("\\$[0-9A-F]+(-[0-9]+)?")));
+    const QDir folders(parent);
+    // One listing of the parent, which holds little besides the program.
+    const QStringList names = folders.entryList({kHiddenPrefix + QStringLiteral("$*")},
+                                                QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        const QString folder = folders.filePath(name);
+        // A folder without a lock is being made right now, or was made by a
+        // version that did not lock its folders: nothing tells that its
+        // program has ended.
+        if (!workName.match(name).hasMatch() || !FileExists(WorkFile(folder, kLockFileName)))
+            continue;
+        std::unique_ptr<QLockFile> lock = FolderLock(folder);
+        // Succeeds only when the lock's program no longer runs.
+        if (lock->tryLock(0)) {
+            HeldFolders()[folder] = std::move(lock);
+            RemoveWorkFolder(folder);
+        }
+    }
 }
 
 bool FileExists(const QString &path)

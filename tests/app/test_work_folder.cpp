@@ -1,10 +1,16 @@
+#include "app/TerminationSignals.h"
 #include "app/WorkFolder.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <cstdio>
 
 namespace {
 
@@ -13,6 +19,33 @@ const QDateTime kWorked(QDate(2026, 12, 5), QTime(8, 31, 37));
 QString Parent()
 {
     return QCoreApplication::applicationDirPath();
+}
+
+constexpr char kHoldArgument[] = "--hold-work-folder";
+
+// This program started again as another run of the program: it makes a work
+// folder with a poster in the given parent, says where, and runs until a
+// signal ends it.
+int HoldWorkFolder(const QString &parent)
+{
+    // As started from a terminal, whatever the test runner ignores.
+    for (const int ending : {SIGTERM, SIGHUP, SIGINT})
+        std::signal(ending, SIG_DFL);
+    EndOnTerminationSignals();
+    const QString folder = CreateWorkFolder(NameOrder::TimeFirst, parent);
+    WriteBytes(WorkFile(folder, kPosterFileName), "poster");
+    std::printf("%s\n", qPrintable(folder));
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}
+
+// Starts a run holding a work folder in parent; returns the folder once it exists.
+QString StartHolder(QProcess &run, const QString &parent)
+{
+    run.start(QCoreApplication::applicationFilePath(), {QLatin1String(kHoldArgument), parent});
+    while (!run.canReadLine() && run.waitForReadyRead(30000)) {
+    }
+    return QString::fromLocal8Bit(run.readLine()).trimmed();
 }
 
 } // namespace
@@ -33,6 +66,7 @@ private:
 private slots:
     void cleanup()
     {
+        RemoveOwnWorkFolders();
         for (const QString &folder : std::as_const(m_made))
             QDir(folder).removeRecursively();
         m_made.clear();
@@ -127,6 +161,45 @@ private slots:
         QVERIFY(QFileInfo(Parent()).isDir());
     }
 
+    void foldersGoWithTheirProgram_data()
+    {
+        QTest::addColumn<int>("ending");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+
+    void foldersGoWithTheirProgram()
+    {
+        QFETCH(int, ending);
+        QTemporaryDir parent;
+        QProcess killed, running;
+        const QString killedFolder = StartHolder(killed, parent.path());
+        const QString runningFolder = StartHolder(running, parent.path());
+        QVERIFY(FileExists(WorkFile(killedFolder, kPosterFileName)));
+        killed.kill();
+        QVERIFY(killed.waitForFinished());
+        // Left alone: a folder not named as a work folder, though its lock is
+        // as stale, and a work folder without a lock.
+        const QString notNamed = parent.filePath(QStringLiteral(".$Films"));
+        const QString unlocked = parent.filePath(QStringLiteral(".$4E27EA144C1"));
+        for (const QString &folder : {notNamed, unlocked}) {
+            QVERIFY(QDir().mkdir(folder));
+            WriteBytes(WorkFile(folder, kPosterFileName), "keep");
+        }
+        QVERIFY(QFile::copy(WorkFile(killedFolder, kLockFileName), WorkFile(notNamed, kLockFileName)));
+
+        RemoveStaleWorkFolders(parent.path());
+        QVERIFY(!QFileInfo::exists(killedFolder));
+        for (const QString &folder : {runningFolder, notNamed, unlocked})
+            QVERIFY2(FileExists(WorkFile(folder, kPosterFileName)), qPrintable(folder));
+
+        ::kill(running.processId(), ending);
+        QVERIFY(running.waitForFinished());
+        QCOMPARE(running.exitStatus(), QProcess::NormalExit);
+        QVERIFY(!QFileInfo::exists(runningFolder));
+    }
+
     void fileExists()
     {
         FixedClock clock(kWorked);
@@ -139,5 +212,12 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWorkFolder)
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], kHoldArgument) == 0)
+        return HoldWorkFolder(QString::fromLocal8Bit(argv[2]));
+    TestWorkFolder test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_work_folder.moc"
