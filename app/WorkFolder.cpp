@@ -1,12 +1,12 @@
 #include "app/WorkFolder.h"
 
 #include "app/Clock.h"
+#include "app/FolderLock.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -60,20 +60,12 @@ QString TimePart(const QTime &time, const QLocale &locale)
 }
 
 // The folders this process has made and not removed, each with its lock.
-// Never destroyed: a folder still held when the process ends keeps its lock
-// file, which the next start then finds stale.
-std::map<QString, std::unique_ptr<QLockFile>> &HeldFolders()
+// Never destroyed: a folder still held when the process ends keeps its
+// mark, and the next start finds it abandoned.
+std::map<QString, std::unique_ptr<FolderLock>> &HeldFolders()
 {
-    static auto *held = new std::map<QString, std::unique_ptr<QLockFile>>;
+    static auto *held = new std::map<QString, std::unique_ptr<FolderLock>>;
     return *held;
-}
-
-std::unique_ptr<QLockFile> FolderLock(const QString &folder)
-{
-    auto lock = std::make_unique<QLockFile>(WorkFile(folder, kLockFileName));
-    // Stale only when its program no longer runs, however old it is.
-    lock->setStaleLockTime(0);
-    return lock;
 }
 
 void Hide([[maybe_unused]] const QString &path)
@@ -116,11 +108,9 @@ QString CreateWorkFolder(NameOrder order, const QString &parentPath)
             const QString path = parent.filePath(candidate);
             Hide(path);
             // A folder of ours of that name was removed by someone else:
-            // its lock goes before the new one is made.
+            // its lock goes before the new one is taken.
             HeldFolders().erase(path);
-            std::unique_ptr<QLockFile> lock = FolderLock(path);
-            lock->tryLock(0); // without its lock the folder works all the same
-            HeldFolders()[path] = std::move(lock);
+            HeldFolders()[path] = std::make_unique<FolderLock>(path);
             return path;
         }
         if (!parent.exists(candidate))
@@ -138,7 +128,7 @@ void RemoveWorkFolder(const QString &folder)
         if (FileExists(file))
             QFile::remove(file);
     }
-    HeldFolders().erase(folder); // unlocking deletes the lock file
+    HeldFolders().erase(folder); // its mark goes with the lock
     QDir().rmdir(folder);
 }
 
@@ -160,17 +150,11 @@ void RemoveStaleWorkFolders(const QString &parent)
                                                 QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     for (const QString &name : names) {
         const QString folder = folders.filePath(name);
-        // A folder without a lock is being made right now, or was made by a
-        // version that did not lock its folders: nothing tells that its
+        // A folder without a mark is being made right now, or was made by a
+        // version that did not mark its folders: nothing tells that its
         // program has ended.
-        if (!workName.match(name).hasMatch() || !FileExists(WorkFile(folder, kLockFileName)))
-            continue;
-        std::unique_ptr<QLockFile> lock = FolderLock(folder);
-        // Succeeds only when the lock's program no longer runs.
-        if (lock->tryLock(0)) {
-            HeldFolders()[folder] = std::move(lock);
+        if (workName.match(name).hasMatch() && FolderLock::TakeOverAbandoned(folder))
             RemoveWorkFolder(folder);
-        }
     }
 }
 

@@ -12,7 +12,7 @@ enum class NameOrder : quint8 { DateFirst = 0, TimeFirst = 1 };
 inline constexpr char kInfoFileName[] = "fsc_inf.tmp";
 inline constexpr char kPosterFileName[] = "fsc_img.tmp";
 inline constexpr char kPreviewFileName[] = "Preview.fsc";
-// Present while the program that made the folder holds it.
+// Marks a folder whose program holds it locked (see FolderLock).
 inline constexpr char kLockFileName[] = "fsc_lck.tmp";
 
 // "$" and the date and time in hexadecimal, e.g. "$4E27EA144C1" for
@@ -39,7 +39,7 @@ void RemoveOwnWorkFolders();
 
 // Removes the work folders left in parent by runs that ended without
 // removing them (killed, crashed). A folder whose program still runs, a
-// folder without a lock file and anything not named as a work folder stay.
+// folder without a lock mark and anything not named as a work folder stay.
 void RemoveStaleWorkFolders(const QString &parent = WorkFolderParent());
 
 // True when a file (not a folder) exists at the path.

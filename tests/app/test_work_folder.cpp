@@ -179,19 +179,19 @@ private slots:
         QVERIFY(FileExists(WorkFile(killedFolder, kPosterFileName)));
         killed.kill();
         QVERIFY(killed.waitForFinished());
-        // Left alone: a folder not named as a work folder, though its lock is
-        // as stale, and a work folder without a lock.
+        // Left alone: a folder not named as a work folder, though marked and
+        // held by no one, and a work folder without a mark.
         const QString notNamed = parent.filePath(QStringLiteral(".$Films"));
-        const QString unlocked = parent.filePath(QStringLiteral(".$4E27EA144C1"));
-        for (const QString &folder : {notNamed, unlocked}) {
+        const QString unmarked = parent.filePath(QStringLiteral(".$4E27EA144C1"));
+        for (const QString &folder : {notNamed, unmarked}) {
             QVERIFY(QDir().mkdir(folder));
             WriteBytes(WorkFile(folder, kPosterFileName), "keep");
         }
-        QVERIFY(QFile::copy(WorkFile(killedFolder, kLockFileName), WorkFile(notNamed, kLockFileName)));
+        WriteBytes(WorkFile(notNamed, kLockFileName), "");
 
         RemoveStaleWorkFolders(parent.path());
         QVERIFY(!QFileInfo::exists(killedFolder));
-        for (const QString &folder : {runningFolder, notNamed, unlocked})
+        for (const QString &folder : {runningFolder, notNamed, unmarked})
             QVERIFY2(FileExists(WorkFile(folder, kPosterFileName)), qPrintable(folder));
 
         ::kill(running.processId(), ending);
