@@ -140,7 +140,7 @@ void RemoveOwnWorkFolders()
     }
 }
 
-void RemoveStaleWorkFolders(const QString &parent)
+void RemoveAbandonedWorkFolders(const QString &parent)
 {
     static const QRegularExpression workName(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(QLatin1String(kHiddenPrefix)) + QStringLiteral("\\$[0-9A-F]+(-[0-9]+)?")));

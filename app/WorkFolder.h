@@ -40,7 +40,7 @@ void RemoveOwnWorkFolders();
 // Removes the work folders left in parent by runs that ended without
 // removing them (killed, crashed). A folder whose program still runs, a
 // folder without a lock mark and anything not named as a work folder stay.
-void RemoveStaleWorkFolders(const QString &parent = WorkFolderParent());
+void RemoveAbandonedWorkFolders(const QString &parent = WorkFolderParent());
 
 // True when a file (not a folder) exists at the path.
 bool FileExists(const QString &path);

@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     EndOnTerminationSignals();
-    RemoveStaleWorkFolders();
+    RemoveAbandonedWorkFolders();
     InstallFrenchTranslations(app);
     LimitImageAllocation();
     Main(CommandLineText());

@@ -189,7 +189,7 @@ private slots:
         }
         WriteBytes(WorkFile(notNamed, kLockFileName), "");
 
-        RemoveStaleWorkFolders(parent.path());
+        RemoveAbandonedWorkFolders(parent.path());
         QVERIFY(!QFileInfo::exists(killedFolder));
         for (const QString &folder : {runningFolder, notNamed, unmarked})
             QVERIFY2(FileExists(WorkFile(folder, kPosterFileName)), qPrintable(folder));

@@ -160,9 +160,9 @@ private slots:
 
         QCOMPARE(ReadBytes(target), m_oldCard);
         // A killed process removes nothing: its work folder stays beside the
-        // program until a start finds it stale, and a temporary card beside
-        // the target where the file system has no unnamed files.
-        RemoveStaleWorkFolders(childFolder);
+        // program until a start finds it abandoned, and a temporary card
+        // stays beside the target where the file system has no unnamed files.
+        RemoveAbandonedWorkFolders(childFolder);
         for (const QString &name : QDir(folder).entryList({kCardName + QStringLiteral(".*")}, QDir::Files | QDir::Hidden))
             QFile::remove(QDir(folder).filePath(name));
         for (const QString &name : WorkFoldersIn(childFolder))
