@@ -20,21 +20,26 @@ namespace {
 // The handler writes to the first socket; the event loop reads the second.
 int signalSockets[2] = {-1, -1};
 
-// Only async-signal-safe calls here. A full socket already holds a wake-up.
-void WakeEventLoop(int)
+// Only async-signal-safe calls here: it passes the signal's number on. A
+// full socket already holds a wake-up.
+void WakeEventLoop(int signal)
 {
     const int savedErrno = errno;
-    const char byte = 1;
+    const char byte = char(signal);
     [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
     errno = savedErrno;
 }
 
-void RemoveFoldersAndQuit()
+void RemoveFoldersAndExit()
 {
-    char bytes[16];
-    [[maybe_unused]] const ssize_t drained = ::read(signalSockets[1], bytes, sizeof bytes);
+    char signal = 0;
+    if (::read(signalSockets[1], &signal, 1) != 1)
+        return;
     RemoveOwnWorkFolders();
-    QCoreApplication::quit();
+    // Not quit(), which first asks each window to close: an editor with
+    // unsaved changes would ask its question and stay. The status is the
+    // shell's for a program ended by that signal.
+    QCoreApplication::exit(128 + signal);
 }
 
 } // namespace
@@ -47,7 +52,7 @@ void EndOnTerminationSignals()
         ::fcntl(socket, F_SETFD, FD_CLOEXEC); // not inherited by programs we start
     ::fcntl(signalSockets[0], F_SETFL, O_NONBLOCK);
     auto *notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, &RemoveFoldersAndQuit);
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, &RemoveFoldersAndExit);
 
     struct sigaction action = {};
     action.sa_handler = WakeEventLoop;

@@ -3,10 +3,12 @@
 #include "support/ScriptedDesktop.h"
 #include "support/TestFiles.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <QtTest>
 
 #include <csignal>
@@ -23,11 +25,19 @@ QString Parent()
 
 constexpr char kHoldArgument[] = "--hold-work-folder";
 
+// Stands for an editor with unsaved changes: it will not close by itself.
+class UnclosableWindow : public QWidget
+{
+    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+};
+
 // This program started again as another run of the program: it makes a work
 // folder with a poster in the given parent, says where, and runs until a
 // signal ends it.
 int HoldWorkFolder(const QString &parent)
 {
+    UnclosableWindow window;
+    window.show();
     // As started from a terminal, whatever the test runner ignores.
     for (const int ending : {SIGTERM, SIGHUP, SIGINT})
         std::signal(ending, SIG_DFL);
@@ -197,6 +207,7 @@ private slots:
         ::kill(running.processId(), ending);
         QVERIFY(running.waitForFinished());
         QCOMPARE(running.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(running.exitCode(), 128 + ending);
         QVERIFY(!QFileInfo::exists(runningFolder));
     }
 
@@ -214,9 +225,11 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    if (argc == 3 && qstrcmp(argv[1], kHoldArgument) == 0)
+    if (argc == 3 && qstrcmp(argv[1], kHoldArgument) == 0) {
+        QApplication app(argc, argv);
         return HoldWorkFolder(QString::fromLocal8Bit(argv[2]));
+    }
+    QCoreApplication app(argc, argv);
     TestWorkFolder test;
     return QTest::qExec(&test, argc, argv);
 }
