@@ -225,11 +225,9 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && qstrcmp(argv[1], kHoldArgument) == 0) {
-        QApplication app(argc, argv);
+    QApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], kHoldArgument) == 0)
         return HoldWorkFolder(QString::fromLocal8Bit(argv[2]));
-    }
-    QCoreApplication app(argc, argv);
     TestWorkFolder test;
     return QTest::qExec(&test, argc, argv);
 }
