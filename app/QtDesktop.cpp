@@ -1,6 +1,7 @@
 #include "app/QtDesktop.h"
 
 #include "app/DefaultApplication.h"
+#include "app/WorkFolder.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -138,7 +139,9 @@ bool QtDesktop::openUrl(const QUrl &url)
 void QtDesktop::endProgram(int exitCode)
 {
     // At once, as the program's rule for a missing or foreign card asks: no
-    // window gets its close handling.
+    // window gets its close handling. The work folders would outlive an
+    // exit that skips all clean-up.
+    RemoveOwnWorkFolders();
     std::fflush(nullptr);
     std::_Exit(exitCode);
 }

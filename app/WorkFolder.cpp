@@ -1,6 +1,7 @@
 #include "app/WorkFolder.h"
 
 #include "app/Clock.h"
+#include "app/FolderLock.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,6 +9,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <map>
+#include <memory>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -55,6 +59,15 @@ QString TimePart(const QTime &time, const QLocale &locale)
     return HexOfDigits(QLocale::c().toString(time, pattern), time.toString(u"HHmmss"));
 }
 
+// The folders this process has made and not removed, each with its lock.
+// Never destroyed: a folder still held when the process ends keeps its
+// mark, and the next start finds it abandoned.
+std::map<QString, std::unique_ptr<FolderLock>> &HeldFolders()
+{
+    static auto *held = new std::map<QString, std::unique_ptr<FolderLock>>;
+    return *held;
+}
+
 void Hide([[maybe_unused]] const QString &path)
 {
 #ifdef Q_OS_WIN
@@ -83,9 +96,9 @@ QString WorkFolderParent()
     return cache;
 }
 
-QString CreateWorkFolder(NameOrder order)
+QString CreateWorkFolder(NameOrder order, const QString &parentPath)
 {
-    const QDir parent(WorkFolderParent());
+    const QDir parent(parentPath);
     const QString name = kHiddenPrefix
                          + WorkFolderName(currentClock().now(), QLocale::system(), order);
     for (int n = 1; n <= kMaxSuffix; ++n) {
@@ -94,6 +107,10 @@ QString CreateWorkFolder(NameOrder order)
         if (parent.mkdir(candidate)) {
             const QString path = parent.filePath(candidate);
             Hide(path);
+            // A folder of ours of that name was removed by someone else:
+            // its lock goes before the new one is taken.
+            HeldFolders().erase(path);
+            HeldFolders()[path] = std::make_unique<FolderLock>(path);
             return path;
         }
         if (!parent.exists(candidate))
@@ -111,7 +128,34 @@ void RemoveWorkFolder(const QString &folder)
         if (FileExists(file))
             QFile::remove(file);
     }
+    HeldFolders().erase(folder); // its mark goes with the lock
     QDir().rmdir(folder);
+}
+
+void RemoveOwnWorkFolders()
+{
+    while (!HeldFolders().empty()) {
+        const QString folder = HeldFolders().begin()->first; // a copy: removing drops the key
+        RemoveWorkFolder(folder);
+    }
+}
+
+void RemoveAbandonedWorkFolders(const QString &parent)
+{
+    static const QRegularExpression workName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(QLatin1String(kHiddenPrefix)) + QStringLiteral("\\$[0-9A-F]+(-[0-9]+)?")));
+    const QDir folders(parent);
+    // One listing of the parent, which holds little besides the program.
+    const QStringList names = folders.entryList({kHiddenPrefix + QStringLiteral("$*")},
+                                                QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        const QString folder = folders.filePath(name);
+        // A folder without a mark is being made right now, or was made by a
+        // version that did not mark its folders: nothing tells that its
+        // program has ended.
+        if (workName.match(name).hasMatch() && FolderLock::TakeOverAbandoned(folder))
+            RemoveWorkFolder(folder);
+    }
 }
 
 bool FileExists(const QString &path)

@@ -12,6 +12,8 @@ enum class NameOrder : quint8 { DateFirst = 0, TimeFirst = 1 };
 inline constexpr char kInfoFileName[] = "fsc_inf.tmp";
 inline constexpr char kPosterFileName[] = "fsc_img.tmp";
 inline constexpr char kPreviewFileName[] = "Preview.fsc";
+// Marks a folder whose program holds it locked (see FolderLock).
+inline constexpr char kLockFileName[] = "fsc_lck.tmp";
 
 // "$" and the date and time in hexadecimal, e.g. "$4E27EA144C1" for
 // 5 December 2026, 08:31:37 in the French formats. Built from the digits of
@@ -24,12 +26,21 @@ QString WorkFolderParent();
 
 // Makes a new, hidden work folder and returns its path without a trailing
 // separator. The name is never shared: when it is taken, "-2", "-3", ... is
-// added. Returns an empty text when no folder could be made.
-QString CreateWorkFolder(NameOrder order);
+// added. Returns an empty text when no folder could be made. The folder is
+// locked until it is removed, so that other runs leave it alone.
+QString CreateWorkFolder(NameOrder order, const QString &parent = WorkFolderParent());
 
-// Deletes the fixed files of the folder and removes it; a folder holding
-// any other file stays. Errors are ignored.
+// Deletes the fixed files of the folder, releases its lock and removes it;
+// a folder holding any other file stays. Errors are ignored.
 void RemoveWorkFolder(const QString &folder);
+
+// Removes every work folder this process has made and not yet removed.
+void RemoveOwnWorkFolders();
+
+// Removes the work folders left in parent by runs that ended without
+// removing them (killed, crashed). A folder whose program still runs, a
+// folder without a lock mark and anything not named as a work folder stay.
+void RemoveAbandonedWorkFolders(const QString &parent = WorkFolderParent());
 
 // True when a file (not a folder) exists at the path.
 bool FileExists(const QString &path);

@@ -1,6 +1,8 @@
 #include "app/FrenchTranslations.h"
 #include "app/ImageLimits.h"
 #include "app/Startup.h"
+#include "app/TerminationSignals.h"
+#include "app/WorkFolder.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -31,6 +33,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    EndOnTerminationSignals();
+    RemoveAbandonedWorkFolders();
     InstallFrenchTranslations(app);
     LimitImageAllocation();
     Main(CommandLineText());

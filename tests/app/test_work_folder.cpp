@@ -1,10 +1,18 @@
+#include "app/TerminationSignals.h"
 #include "app/WorkFolder.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestFiles.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QWidget>
 #include <QtTest>
+
+#include <csignal>
+#include <cstdio>
 
 namespace {
 
@@ -13,6 +21,41 @@ const QDateTime kWorked(QDate(2026, 12, 5), QTime(8, 31, 37));
 QString Parent()
 {
     return QCoreApplication::applicationDirPath();
+}
+
+constexpr char kHoldArgument[] = "--hold-work-folder";
+
+// Stands for an editor with unsaved changes: it will not close by itself.
+class UnclosableWindow : public QWidget
+{
+    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+};
+
+// This program started again as another run of the program: it makes a work
+// folder with a poster in the given parent, says where, and runs until a
+// signal ends it.
+int HoldWorkFolder(const QString &parent)
+{
+    UnclosableWindow window;
+    window.show();
+    // As started from a terminal, whatever the test runner ignores.
+    for (const int ending : {SIGTERM, SIGHUP, SIGINT})
+        std::signal(ending, SIG_DFL);
+    EndOnTerminationSignals();
+    const QString folder = CreateWorkFolder(NameOrder::TimeFirst, parent);
+    WriteBytes(WorkFile(folder, kPosterFileName), "poster");
+    std::printf("%s\n", qPrintable(folder));
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}
+
+// Starts a run holding a work folder in parent; returns the folder once it exists.
+QString StartHolder(QProcess &run, const QString &parent)
+{
+    run.start(QCoreApplication::applicationFilePath(), {QLatin1String(kHoldArgument), parent});
+    while (!run.canReadLine() && run.waitForReadyRead(30000)) {
+    }
+    return QString::fromLocal8Bit(run.readLine()).trimmed();
 }
 
 } // namespace
@@ -33,6 +76,7 @@ private:
 private slots:
     void cleanup()
     {
+        RemoveOwnWorkFolders();
         for (const QString &folder : std::as_const(m_made))
             QDir(folder).removeRecursively();
         m_made.clear();
@@ -127,6 +171,46 @@ private slots:
         QVERIFY(QFileInfo(Parent()).isDir());
     }
 
+    void foldersGoWithTheirProgram_data()
+    {
+        QTest::addColumn<int>("ending");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+
+    void foldersGoWithTheirProgram()
+    {
+        QFETCH(int, ending);
+        QTemporaryDir parent;
+        QProcess killed, running;
+        const QString killedFolder = StartHolder(killed, parent.path());
+        const QString runningFolder = StartHolder(running, parent.path());
+        QVERIFY(FileExists(WorkFile(killedFolder, kPosterFileName)));
+        killed.kill();
+        QVERIFY(killed.waitForFinished());
+        // Left alone: a folder not named as a work folder, though marked and
+        // held by no one, and a work folder without a mark.
+        const QString notNamed = parent.filePath(QStringLiteral(".$Films"));
+        const QString unmarked = parent.filePath(QStringLiteral(".$4E27EA144C1"));
+        for (const QString &folder : {notNamed, unmarked}) {
+            QVERIFY(QDir().mkdir(folder));
+            WriteBytes(WorkFile(folder, kPosterFileName), "keep");
+        }
+        WriteBytes(WorkFile(notNamed, kLockFileName), "");
+
+        RemoveAbandonedWorkFolders(parent.path());
+        QVERIFY(!QFileInfo::exists(killedFolder));
+        for (const QString &folder : {runningFolder, notNamed, unmarked})
+            QVERIFY2(FileExists(WorkFile(folder, kPosterFileName)), qPrintable(folder));
+
+        ::kill(running.processId(), ending);
+        QVERIFY(running.waitForFinished());
+        QCOMPARE(running.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(running.exitCode(), 128 + ending);
+        QVERIFY(!QFileInfo::exists(runningFolder));
+    }
+
     void fileExists()
     {
         FixedClock clock(kWorked);
@@ -139,5 +223,12 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWorkFolder)
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], kHoldArgument) == 0)
+        return HoldWorkFolder(QString::fromLocal8Bit(argv[2]));
+    TestWorkFolder test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_work_folder.moc"

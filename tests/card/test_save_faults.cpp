@@ -160,15 +160,13 @@ private slots:
 
         QCOMPARE(ReadBytes(target), m_oldCard);
         // A killed process removes nothing: its work folder stays beside the
-        // program, and a temporary card beside the target where the file
-        // system has no unnamed files. Both are cleared here.
-        for (const QString &name : WorkFoldersIn(childFolder)) {
-            if (!foldersBefore.contains(name))
-                RemoveWorkFolder(QDir(childFolder).filePath(name));
-        }
+        // program until a start finds it abandoned, and a temporary card
+        // stays beside the target where the file system has no unnamed files.
+        RemoveAbandonedWorkFolders(childFolder);
         for (const QString &name : QDir(folder).entryList({kCardName + QStringLiteral(".*")}, QDir::Files | QDir::Hidden))
             QFile::remove(QDir(folder).filePath(name));
-        QCOMPARE(WorkFoldersIn(childFolder), foldersBefore);
+        for (const QString &name : WorkFoldersIn(childFolder))
+            QVERIFY(foldersBefore.contains(name));
     }
 };
 
