@@ -4,9 +4,25 @@
 #include <QFocusFrame>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QShortcut>
 
 namespace {
+
+// The style's focus frame, drawn in the highlight colour: the style's own,
+// in the text colour, is lost against a dark poster. Being a focus frame,
+// a screen reader does not count it among the window's controls.
+class FocusRing : public QFocusFrame
+{
+public:
+    using QFocusFrame::QFocusFrame;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter(this).fillRect(rect(), palette().highlight());
+    }
+};
 
 bool IsClickKey(const QKeyEvent &event)
 {
@@ -32,7 +48,7 @@ bool KeyboardClick::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusIn:
         // Made on first use, beside the control, and following it.
         if (!m_focusFrame)
-            m_focusFrame = new QFocusFrame(m_control->parentWidget());
+            m_focusFrame = new FocusRing(m_control->parentWidget());
         m_focusFrame->setWidget(m_control);
         break;
     case QEvent::FocusOut:
