@@ -5,6 +5,7 @@
 #include "editor/SummaryBox.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,6 +28,13 @@ void NameField(QLabel *caption, QWidget *field, const QString &name, const QStri
 
 void frmMain::MakeAccessible()
 {
+    // The window's name is its title, modified mark included; Qt does not
+    // tell a screen reader when it changes, so the mark would go unheard.
+    connect(this, &QWidget::windowTitleChanged, this, [this] {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    });
+
     NameField(lblTitre, txtTitre, QStringLiteral("Titre"));
     NameField(lblAnnee, txtAnnee, QStringLiteral("Année"), QStringLiteral("4 chiffres"));
     NameField(lblDuree1, txtDuree1, QStringLiteral("Durée, heures"), QStringLiteral("1 chiffre"));
