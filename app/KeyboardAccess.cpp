@@ -55,6 +55,10 @@ bool KeyboardClick::eventFilter(QObject *watched, QEvent *event)
         if (m_focusFrame)
             m_focusFrame->setWidget(nullptr);
         break;
+    case QEvent::Hide:
+        if (m_control->hasFocus())
+            giveFocusBack();
+        break;
     case QEvent::KeyPress:
         if (IsClickKey(*static_cast<QKeyEvent *>(event))) {
             emit clicked();
@@ -65,6 +69,18 @@ bool KeyboardClick::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void KeyboardClick::giveFocusBack()
+{
+    for (QWidget *before = m_control->previousInFocusChain(); before != m_control;
+         before = before->previousInFocusChain()) {
+        if ((before->focusPolicy() & Qt::TabFocus) && before->isVisible() && before->isEnabled()
+            && before->window() == m_control->window()) {
+            before->setFocus(Qt::BacktabFocusReason);
+            return;
+        }
+    }
 }
 
 void AddMenuKeys(QWidget *area, Qt::ShortcutContext context, QMenu *menu)

@@ -8,7 +8,9 @@ class QWidget;
 
 // Gives the keyboard what the mouse has on a picture or a link, which take
 // no keys of their own: Tab reaches the control, a frame shows that it has
-// the focus, and Enter or Space clicks it.
+// the focus, and Enter or Space clicks it. Hidden while it has the focus
+// (a poster removed), it hands the focus back to the control before it,
+// rather than on to the next one.
 class KeyboardClick : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void giveFocusBack();
+
     QWidget *const m_control;
     QFocusFrame *m_focusFrame = nullptr;
 };

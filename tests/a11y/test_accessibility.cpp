@@ -80,6 +80,16 @@ QString Opens(QKeyCombination key, const std::function<void(QWidget *)> &look = 
     return opened;
 }
 
+// Chooses the menu's item so many places down, as the arrow keys and Enter do.
+std::function<void(QWidget *)> Choose(int places)
+{
+    return [places](QWidget *menu) {
+        for (int i = 0; i < places; ++i)
+            QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    };
+}
+
 // Where Tab takes the focus, one press after the other.
 QStringList TabStops(int presses)
 {
@@ -129,10 +139,7 @@ private slots:
 
         // With no poster to focus, its menu opens on the frame's buttons: "Modifier".
         editor.cmdAffiMod->setFocus();
-        QCOMPARE(Opens(Qt::SHIFT | Qt::Key_F10, [](QWidget *menu) {
-                     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
-                         QTest::keyClick(menu, key);
-                 }), QStringLiteral("mnuPopAffi"));
+        QCOMPARE(Opens(Qt::SHIFT | Qt::Key_F10, Choose(2)), QStringLiteral("mnuPopAffi"));
         QCOMPARE(editor.lblAffiche, m_poster);
 
         QTest::keyClicks(editor.txtTitre, QStringLiteral("Nosferatu"));
@@ -154,9 +161,12 @@ private slots:
                                             "cboActeurs", "txtResume", "cmdAffiMod", "cmdAffiSupp", "imgAffiche",
                                             "cmdActSupp", "txtTitre"}));
         editor.imgAffiche->setFocus();
-        QCOMPARE(Opens(Qt::Key_Menu), QStringLiteral("mnuPopAffi"));
         QCOMPARE(Opens(Qt::Key_Space, CheckFullSizeWindow), QStringLiteral("frmViewLarger"));
         QVERIFY(!QApplication::activeModalWidget());
+        // "Supprimer" from the poster's menu: the focus stays beside the poster.
+        QCOMPARE(Opens(Qt::Key_Menu, Choose(3)), QStringLiteral("mnuPopAffi"));
+        QVERIFY(!editor.imgAffiche->isVisible());
+        QCOMPARE(QApplication::focusWidget(), editor.cmdAffiSupp);
     }
 
     void viewer()
