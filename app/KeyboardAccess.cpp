@@ -56,7 +56,8 @@ bool KeyboardClick::eventFilter(QObject *watched, QEvent *event)
             m_focusFrame->setWidget(nullptr);
         break;
     case QEvent::Hide:
-        if (m_control->hasFocus())
+        // The control itself hidden, not its window.
+        if (m_control->isHidden() && m_control->hasFocus())
             giveFocusBack();
         break;
     case QEvent::KeyPress:
