@@ -2,6 +2,7 @@
 
 #include "app/Desktop.h"
 #include "app/Fonts.h"
+#include "app/KeyboardAccess.h"
 #include "app/Twips.h"
 #include "resources/Resources.h"
 
@@ -68,11 +69,13 @@ frmAbout::frmAbout(QWidget *parent, AppVersion version)
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(TwipsRect(240, 240, 480, 480));
     picIcon->setPixmap(AppIcon().pixmap(32, 32));
+    picIcon->setAccessibleName(QStringLiteral("Icône de Fichoscope"));
 
     auto *picture1 = new QLabel(this);
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setGeometry(TwipsRect(4080, 240, 870, 555));
     picture1->setPixmap(AboutLogo());
+    picture1->setAccessibleName(QStringLiteral("Logo de l'équipe Fichoscope"));
 
     m_lblTitle = MakeLabel(this, "lblTitle", QLatin1String(kAppTitle) + u' ' + VersionText(version),
                            TwipsRect(960, 240, 3045, 240));
@@ -90,6 +93,8 @@ frmAbout::frmAbout(QWidget *parent, AppVersion version)
     m_cmdMail->setGeometry(TwipsRect(240, 1080, 3015, 345));
     m_cmdMail->setCursor(HandCursor());
     m_cmdMail->setAutoDefault(false);
+    // Said as written out, not as the caption's "e-m@il".
+    m_cmdMail->setAccessibleName(QStringLiteral("Envoyer un e-mail au programmeur"));
     if (version.major < 1)
         m_cmdMail->setToolTip(QStringLiteral("C'est ici pour les rapports de bugs..."));
     connect(m_cmdMail, &QPushButton::clicked, this, [this] {
@@ -103,6 +108,11 @@ frmAbout::frmAbout(QWidget *parent, AppVersion version)
     cmdOK->setGeometry(TwipsRect(3720, 1080, 1260, 345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    // The web link takes the focus too; OK keeps it when the box opens.
+    connect(new KeyboardClick(m_lblWeb), &KeyboardClick::clicked, this, [this] { open(QUrl(m_lblWeb->text())); });
+    m_lblWeb->setAccessibleDescription(QStringLiteral("Lien : Entrée l'ouvre"));
+    cmdOK->setFocus();
 
     setWindowTitle(QStringLiteral("À propos de ") + m_lblTitle->text());
     // Centred on the screen rather than over the editor.

@@ -36,6 +36,7 @@ frmMain::frmMain(QWidget *parent)
     TrackChanges();
     ConnectCommands();
     AcceptFileDrops();
+    MakeAccessible();
     FixSizeAndCentre();
 }
 

@@ -137,6 +137,8 @@ private:
 
     void CreateControls();
     void CreateMenus();
+    // Names and keys for screen readers and keyboard users.
+    void MakeAccessible();
     void TrackChanges();
     void FixSizeAndCentre();
 };

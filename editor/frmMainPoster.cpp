@@ -2,6 +2,7 @@
 
 #include "app/FileDialogs.h"
 #include "app/PictureLoader.h"
+#include "app/PosterName.h"
 #include "app/Twips.h"
 #include "app/WorkFolder.h"
 #include "editor/PosterGeometry.h"
@@ -41,6 +42,7 @@ bool frmMain::Pic2Img(const QString &path)
                                           : poster.scaled(place.size(), Qt::IgnoreAspectRatio,
                                                           Qt::SmoothTransformation));
     imgAffiche->setVisible(!poster.isNull());
+    imgAffiche->setAccessibleName(PosterAccessibleName(!poster.isNull()));
     m_outerHeight = *outerHeight;
     ApplyOuterHeight();
     return true;

@@ -1,5 +1,6 @@
 #include "fullsize/frmViewLarger.h"
 
+#include "app/PosterName.h"
 #include "app/Twips.h"
 #include "resources/Resources.h"
 
@@ -22,6 +23,8 @@ frmViewLarger::frmViewLarger(QWidget *sender)
 {
     setObjectName(QStringLiteral("frmViewLarger"));
     setWindowTitle(QStringLiteral("Form1"));
+    // The title is never shown; a screen reader says this instead.
+    setAccessibleName(QStringLiteral("Affiche en grand"));
     setFixedSize(TwipsRect(0, 0, 4680, 3135).size());
 
     m_picViewLarger->setObjectName(QStringLiteral("picViewLarger"));
@@ -30,6 +33,8 @@ frmViewLarger::frmViewLarger(QWidget *sender)
     m_picViewLarger->setGeometry(TwipsRect(0, 0, 2895, 1815));
     m_picViewLarger->setCursor(HandCursor());
     m_picViewLarger->installEventFilter(this);
+    m_picViewLarger->setAccessibleName(PosterAccessibleName(true));
+    m_picViewLarger->setAccessibleDescription(QStringLiteral("Échap ferme la fenêtre"));
 }
 
 void frmViewLarger::setPicture(const QPixmap &picture)

@@ -2,7 +2,9 @@
 
 #include "app/Desktop.h"
 #include "app/Fonts.h"
+#include "app/KeyboardAccess.h"
 #include "app/PictureLoader.h"
+#include "app/PosterName.h"
 #include "app/Twips.h"
 #include "fullsize/frmViewLarger.h"
 #include "resources/Resources.h"
@@ -80,6 +82,9 @@ frmInfos::frmInfos()
     m_imgAffiche->setObjectName(QStringLiteral("imgAffiche"));
     m_imgAffiche->setCursor(HandCursor());
     m_imgAffiche->installEventFilter(this);
+    connect(new KeyboardClick(m_imgAffiche), &KeyboardClick::clicked, this,
+            [this] { View(this, m_picAffiche->pixmap()); });
+    m_imgAffiche->setAccessibleDescription(QStringLiteral("Entrée l'affiche en grand"));
 
     // Holds the poster at its natural size, outside the client area.
     m_picAffiche = new QLabel(this);
@@ -88,6 +93,10 @@ frmInfos::frmInfos()
     m_lnRealWorld = new QFrame(this);
     m_lnRealWorld->setObjectName(QStringLiteral("lnRealWorld"));
     m_lnRealWorld->setFrameShape(QFrame::VLine);
+    // Both lie outside the client area, never seen: hidden, a screen reader
+    // does not find them either.
+    m_picAffiche->hide();
+    m_lnRealWorld->hide();
 
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -99,6 +108,8 @@ frmInfos::frmInfos()
     connect(m_cmdPlay, &QPushButton::clicked, this, &frmInfos::play);
 
     setTabOrder(m_cmdOK, m_cmdPlay);
+    // The poster takes the focus too; OK keeps it when the window opens.
+    m_cmdOK->setFocus();
     applyGeometry(ViewerStartGeometry());
 }
 
@@ -143,6 +154,7 @@ void frmInfos::PositionsLoad()
     applyGeometry(g);
 
     m_imgAffiche->setVisible(g.posterShown);
+    m_imgAffiche->setAccessibleName(PosterAccessibleName(g.posterShown));
     if (g.posterShown) {
         m_picAffiche->setPixmap(QPixmap::fromImage(poster));
         m_imgAffiche->setPixmap(QPixmap::fromImage(
