@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/PosterPicture.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -80,7 +82,7 @@ public:
     QPushButton *cmdAffiMod = nullptr;
     QPushButton *cmdAffiSupp = nullptr;
     QLabel *imgAffiche = nullptr; // hidden until a poster is shown; property "Tag"
-    QLabel *picAffiche = nullptr; // hidden; the poster at its natural size
+    QLabel *picAffiche = nullptr; // hidden; the poster itself is kept encoded, below
 
     // Menus.
     QMenu *mnuFile = nullptr;
@@ -133,6 +135,8 @@ private:
     void ApplyOuterHeight();
     void PosterMouseUp(const QMouseEvent &event);
 
+    // The poster shown in large: the one on screen, or the one just removed.
+    PosterPicture m_fullSizePoster;
     int m_outerHeight = 0; // twips, frame, title and menu bars included; 0 until a poster routine sets it
 
     void CreateControls();

@@ -1,8 +1,8 @@
 #include "editor/frmMain.h"
 
 #include "app/FileDialogs.h"
-#include "app/PictureLoader.h"
 #include "app/PosterName.h"
+#include "app/PosterPicture.h"
 #include "app/Twips.h"
 #include "app/WorkFolder.h"
 #include "editor/PosterGeometry.h"
@@ -18,31 +18,33 @@
 bool frmMain::Pic2Img(const QString &path)
 {
     qint16 posterHeight = 0;
-    QPixmap poster;
+    PosterPicture picture;
     if (!path.isEmpty()) {
-        const QImage picture = LoadPicture(path);
+        // The header gives the layout; the picture is decoded once, at the
+        // size it is shown.
+        picture = PosterPicture::fromFile(path);
         if (picture.isNull())
             return false;
+        const QSize natural = picture.size();
         const std::optional<qint16> height =
-            ScaledPosterHeight({float(PixelsToTwips(picture.width())), float(PixelsToTwips(picture.height()))});
+            ScaledPosterHeight({float(PixelsToTwips(natural.width())), float(PixelsToTwips(natural.height()))});
         if (!height)
             return false;
         posterHeight = *height;
-        poster = QPixmap::fromImage(picture);
     }
     const std::optional<qint16> outerHeight = EditorOuterHeight(posterHeight);
     if (!outerHeight)
         return false;
-
-    picAffiche->setPixmap(poster);
     const QRect place = TwipsRect(kPosterLeft, kPosterTop, kPosterWidth, posterHeight);
+    const QPixmap shown = picture.isNull() ? QPixmap() : picture.pixmapFor(place.size(), devicePixelRatioF());
+    if (!picture.isNull() && shown.isNull())
+        return false;
+
+    m_fullSizePoster = picture;
     imgAffiche->setGeometry(place);
-    // Scaled once here, not at every paint.
-    imgAffiche->setPixmap(poster.isNull() ? QPixmap()
-                                          : poster.scaled(place.size(), Qt::IgnoreAspectRatio,
-                                                          Qt::SmoothTransformation));
-    imgAffiche->setVisible(!poster.isNull());
-    imgAffiche->setAccessibleName(PosterAccessibleName(!poster.isNull()));
+    imgAffiche->setPixmap(shown);
+    imgAffiche->setVisible(!shown.isNull());
+    imgAffiche->setAccessibleName(PosterAccessibleName(!shown.isNull()));
     m_outerHeight = *outerHeight;
     ApplyOuterHeight();
     return true;
@@ -84,9 +86,9 @@ void frmMain::RemovePoster()
 {
     // "Afficher en grand" still shows the removed picture until another one
     // is chosen.
-    const QPixmap shown = picAffiche->pixmap();
+    const PosterPicture shown = m_fullSizePoster;
     Pic2Img(QString());
-    picAffiche->setPixmap(shown);
+    m_fullSizePoster = shown;
     lblAffiche.clear();
     if (lblFileName != QLatin1String(kNewCardName))
         blnAffiMod = true;
@@ -107,8 +109,8 @@ void frmMain::RestorePoster()
 
 void frmMain::ViewFullSize()
 {
-    if (!picAffiche->pixmap().isNull())
-        View(this, picAffiche->pixmap());
+    if (!m_fullSizePoster.isNull())
+        View(this, QPixmap::fromImage(m_fullSizePoster.decodedWhole()));
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)

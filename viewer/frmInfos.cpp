@@ -3,7 +3,6 @@
 #include "app/Desktop.h"
 #include "app/Fonts.h"
 #include "app/KeyboardAccess.h"
-#include "app/PictureLoader.h"
 #include "app/PosterName.h"
 #include "app/Twips.h"
 #include "fullsize/frmViewLarger.h"
@@ -131,9 +130,10 @@ void frmInfos::fill(const ViewerCaptions &captions)
 
 void frmInfos::PositionsLoad()
 {
-    // Decoded once; both poster controls draw from it. A picture that cannot
-    // be decoded within the memory limit leaves the card without poster.
-    const QImage poster = strImageFile.isEmpty() ? QImage() : LoadPicture(strImageFile);
+    // Only the picture's header is read to lay the window out; the picture is
+    // then decoded at the size it is shown. One that cannot be decoded within
+    // the memory limit leaves the card without poster.
+    m_poster = strImageFile.isEmpty() ? PosterPicture() : PosterPicture::fromFile(strImageFile);
 
     ViewerGeometry start = ViewerStartGeometry();
     start.windowWidth += Twips(m_frame.width());
@@ -142,27 +142,30 @@ void frmInfos::PositionsLoad()
         start.labels[i].width = Twips(caption.width());
         start.labels[i].height = Twips(caption.height());
     }
+    const auto layOut = [&](std::optional<TwipsSize> poster) {
+        return ::PositionsLoad(start, poster, [this](ViewerLabel which, float width) {
+            QLabel *wrapped = label(which);
+            wrapped->setWordWrap(true);
+            return Twips(wrapped->heightForWidth(TwipsToPixels(width)));
+        });
+    };
     std::optional<TwipsSize> natural;
-    if (!poster.isNull())
-        natural = TwipsSize{Twips(poster.width()), Twips(poster.height())};
-
-    const ViewerGeometry g = ::PositionsLoad(start, natural, [this](ViewerLabel which, float width) {
-        QLabel *wrapped = label(which);
-        wrapped->setWordWrap(true);
-        return Twips(wrapped->heightForWidth(TwipsToPixels(width)));
-    });
+    if (!m_poster.isNull())
+        natural = TwipsSize{Twips(m_poster.size().width()), Twips(m_poster.size().height())};
+    ViewerGeometry g = layOut(natural);
+    QPixmap shown;
+    if (g.posterShown) {
+        const TwipsBox &box = g.imgAffiche;
+        shown = m_poster.pixmapFor(TwipsRect(box.left, box.top, box.width, box.height).size(), devicePixelRatioF());
+        if (shown.isNull())
+            g = layOut(std::nullopt);
+    }
+    if (!g.posterShown)
+        m_poster = {};
     applyGeometry(g);
-
     m_imgAffiche->setVisible(g.posterShown);
     m_imgAffiche->setAccessibleName(PosterAccessibleName(g.posterShown));
-    if (g.posterShown) {
-        m_picAffiche->setPixmap(QPixmap::fromImage(poster));
-        m_imgAffiche->setPixmap(QPixmap::fromImage(
-            poster.scaled(m_imgAffiche->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-    } else {
-        m_picAffiche->clear();
-        m_imgAffiche->clear();
-    }
+    m_imgAffiche->setPixmap(shown);
 }
 
 void frmInfos::setVideoFile(const QString &videoFile)
@@ -207,7 +210,7 @@ bool frmInfos::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_imgAffiche && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && m_imgAffiche->rect().contains(mouse->position().toPoint()))
-            View(this, m_picAffiche->pixmap());
+            View(this, QPixmap::fromImage(m_poster.decodedWhole()));
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PosterPicture.h"
 #include "viewer/ViewerLayout.h"
 #include "viewer/ViewerText.h"
 
@@ -50,7 +51,8 @@ private:
     std::array<QLabel *, kViewerLabelCount> m_labels{};
     QLabel *m_lblTitre;
     QLabel *m_imgAffiche;
-    QLabel *m_picAffiche;
+    QLabel *m_picAffiche; // the natural size's place; the picture is kept encoded
+    PosterPicture m_poster;
     QFrame *m_lnRealWorld;
     QPushButton *m_cmdOK;
     QPushButton *m_cmdPlay;

@@ -9,21 +9,25 @@
 
 #include <cstdio>
 
-// Runs the event loop until a window has been painted for the first time:
-// then it is on screen, not merely asked to show.
-inline void WaitForFirstPaint()
+// Runs the event loop until a window (the one of that object name, when
+// given) has been painted for the first time: then it is on screen, not
+// merely asked to show.
+inline void WaitForFirstPaint(const char *windowName = nullptr)
 {
     struct Watcher : QObject
     {
+        const char *name = nullptr;
         bool painted = false;
         bool eventFilter(QObject *watched, QEvent *event) override
         {
             if (event->type() == QEvent::Paint && watched->isWidgetType()
-                && static_cast<QWidget *>(watched)->isWindow())
+                && static_cast<QWidget *>(watched)->isWindow()
+                && (!name || watched->objectName() == QLatin1String(name)))
                 painted = true;
             return false;
         }
     } watcher;
+    watcher.name = windowName;
     QCoreApplication::instance()->installEventFilter(&watcher);
     QElapsedTimer limit;
     limit.start();

@@ -1,6 +1,8 @@
-// The viewer for a card with a 3000 x 4500 JPEG poster against a bare Qt
-// window holding the same JPEG: time to the first paint and peak resident
-// memory, each program run as a process of its own.
+// The viewer for a card with a 3000 x 4500 JPEG poster against bare Qt
+// windows holding the same JPEG, decoded whole and decoded at the shown
+// size: time to the first paint and peak resident memory; and the full-size
+// window, from the click on the poster, against a bare window showing the
+// whole JPEG.
 #include "BenchSupport.h"
 
 #include "card/CardRecord.h"
@@ -46,13 +48,13 @@ QImage Poster()
     return image;
 }
 
-Ready Run(const QString &program, const QString &argument)
+Ready Run(const QString &program, const QStringList &arguments)
 {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.setProcessEnvironment(env);
-    child.start(program, {argument});
+    child.start(program, arguments);
     Require(child.waitForFinished(120000) && child.exitCode() == 0, qPrintable(program));
     const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
     Require(figures.size() == 2, "reading a child's figures");
@@ -83,20 +85,38 @@ int main(int argc, char **argv)
         out.write(MakeMarker().Signature + record.bytes() + kSeparator + poster.readAll());
     }
 
-    std::vector<double> viewerMicros, bareMicros, viewerKb, bareKb;
-    for (int i = 0; i < kRuns; ++i) {
-        const Ready viewer = Run(QStringLiteral(FICHOSCOPE_VIEWER_READY), card);
-        const Ready bare = Run(QStringLiteral(FICHOSCOPE_BARE_WINDOW), jpeg);
-        viewerMicros.push_back(viewer.micros);
-        bareMicros.push_back(bare.micros);
-        viewerKb.push_back(viewer.peakKb);
-        bareKb.push_back(bare.peakKb);
-    }
-    PrintFigure("viewer-ready-ms", Median(viewerMicros) / 1000.0);
-    PrintFigure("bare-ready-ms", Median(bareMicros) / 1000.0);
-    PrintFigure("viewer-ready-vs-bare", Median(viewerMicros) / Median(bareMicros));
-    PrintFigure("viewer-peak-rss-mb", Median(viewerKb) / 1024.0);
-    PrintFigure("bare-peak-rss-mb", Median(bareKb) / 1024.0);
-    PrintFigure("viewer-peak-rss-vs-bare", Median(viewerKb) / Median(bareKb));
+    // Alternated runs, each program a process of its own.
+    enum { Viewer, BareWhole, BareScaled, Large, BareLarge, Editor, Count };
+    const std::pair<const char *, QStringList> runs[Count] = {
+        {FICHOSCOPE_VIEWER_READY, {QStringLiteral("viewer"), card}},
+        {FICHOSCOPE_BARE_WINDOW, {QStringLiteral("whole"), jpeg}},
+        {FICHOSCOPE_BARE_WINDOW, {QStringLiteral("scaled"), jpeg}},
+        {FICHOSCOPE_VIEWER_READY, {QStringLiteral("large"), card}},
+        {FICHOSCOPE_BARE_WINDOW, {QStringLiteral("large"), jpeg}},
+        {FICHOSCOPE_VIEWER_READY, {QStringLiteral("editor"), card}},
+    };
+    std::vector<double> micros[Count], kb[Count];
+    for (int i = 0; i < kRuns; ++i)
+        for (int which = 0; which < Count; ++which) {
+            const Ready ready = Run(QString::fromLatin1(runs[which].first), runs[which].second);
+            micros[which].push_back(ready.micros);
+            kb[which].push_back(ready.peakKb);
+        }
+    const auto ms = [&](int which) { return Median(micros[which]) / 1000.0; };
+    const auto mb = [&](int which) { return Median(kb[which]) / 1024.0; };
+    PrintFigure("viewer-ready-ms", ms(Viewer));
+    PrintFigure("bare-ready-ms", ms(BareWhole));
+    PrintFigure("limit-ready-ms", ms(BareScaled));
+    PrintFigure("viewer-ready-vs-bare", ms(Viewer) / ms(BareWhole));
+    PrintFigure("viewer-ready-vs-limit", ms(Viewer) / ms(BareScaled));
+    PrintFigure("viewer-peak-rss-mb", mb(Viewer));
+    PrintFigure("bare-peak-rss-mb", mb(BareWhole));
+    PrintFigure("limit-peak-rss-mb", mb(BareScaled));
+    PrintFigure("viewer-peak-rss-vs-bare", mb(Viewer) / mb(BareWhole));
+    PrintFigure("viewer-peak-rss-vs-limit", mb(Viewer) / mb(BareScaled));
+    PrintFigure("editor-peak-rss-mb", mb(Editor));
+    PrintFigure("fullsize-ready-ms", ms(Large));
+    PrintFigure("bare-fullsize-ready-ms", ms(BareLarge));
+    PrintFigure("fullsize-ready-vs-bare", ms(Large) / ms(BareLarge));
     return 0;
 }
