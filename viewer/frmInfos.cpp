@@ -82,7 +82,7 @@ frmInfos::frmInfos()
     m_imgAffiche->setCursor(HandCursor());
     m_imgAffiche->installEventFilter(this);
     connect(new KeyboardClick(m_imgAffiche), &KeyboardClick::clicked, this,
-            [this] { View(this, m_picAffiche->pixmap()); });
+            &frmInfos::showFullSize);
     m_imgAffiche->setAccessibleDescription(QStringLiteral("Entrée l'affiche en grand"));
 
     // Holds the poster at its natural size, outside the client area.
@@ -210,7 +210,7 @@ bool frmInfos::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_imgAffiche && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && m_imgAffiche->rect().contains(mouse->position().toPoint()))
-            View(this, QPixmap::fromImage(m_poster.decodedWhole()));
+            showFullSize();
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -258,6 +258,12 @@ void frmInfos::measureFrame()
         m_frame = frame;
         fitOuterSize();
     }
+}
+
+void frmInfos::showFullSize()
+{
+    // Decoded whole only now, from the poster's bytes kept in memory.
+    View(this, QPixmap::fromImage(m_poster.decodedWhole()));
 }
 
 void frmInfos::play()

@@ -46,6 +46,7 @@ private:
     void applyGeometry(const ViewerGeometry &g);
     void fitOuterSize();
     void measureFrame();
+    void showFullSize();
     void play();
 
     std::array<QLabel *, kViewerLabelCount> m_labels{};
