@@ -130,6 +130,19 @@ IoStatus AssembleCardFile(const QString &folder, const QString &target, bool has
     return status.ok() ? Commit(out) : status;
 }
 
+IoStatus WriteCard(const CardRecord &record, const QString &posterPath, const QString &target)
+{
+    const QString workFolder = CreateWorkFolder(NameOrder::DateFirst);
+    IoStatus status = WriteInfoFile(workFolder, record);
+    bool hasPicture = false;
+    if (status.ok())
+        status = CopyPosterToWork(workFolder, posterPath, hasPicture);
+    if (status.ok())
+        status = AssembleCardFile(workFolder, target, hasPicture);
+    RemoveWorkFolder(workFolder);
+    return status;
+}
+
 IoStatus CopyCardWithHeader(const QString &source, const QString &target, const CardRecord &record)
 {
     QFile card(source);
