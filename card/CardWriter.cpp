@@ -45,7 +45,11 @@ bool HardLink(const QString &existing, const QString &newName)
 
 IoStatus Commit(QSaveFile &out)
 {
-    return out.commit() ? IoStatus::success() : IoStatus::failure(CannotWrite(out));
+    // commit() would take the file in place even when its last buffered
+    // bytes could not be written (a full disk): flush first, and check.
+    if (!out.flush() || !out.commit())
+        return IoStatus::failure(CannotWrite(out));
+    return IoStatus::success();
 }
 
 } // namespace
