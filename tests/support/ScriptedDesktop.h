@@ -58,6 +58,8 @@ struct FixedClock final : Clock
     QDateTime now() const override { return when; }
 };
 
+Q_DECLARE_METATYPE(MessageRequest)
+
 // Shown when a comparison of messages fails.
 inline char *toString(const MessageRequest &m)
 {

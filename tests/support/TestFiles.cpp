@@ -28,6 +28,14 @@ QStringList WorkFoldersLeft()
         .entryList({QStringLiteral("$*"), QStringLiteral(".$*")}, QDir::Dirs | QDir::Hidden);
 }
 
+QWidget *ShownWindow(const char *objectName)
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->objectName() == QLatin1String(objectName))
+            return window;
+    return nullptr;
+}
+
 void WhenModal(std::function<void(QWidget *)> act)
 {
     QTimer::singleShot(0, [act] {

@@ -16,6 +16,9 @@ QString WriteBytes(const QString &path, const QByteArray &bytes);
 // where the program makes them; each test program has a folder of its own.
 QStringList WorkFoldersLeft();
 
+// The top-level window of that name on screen, or null.
+QWidget *ShownWindow(const char *objectName);
+
 // Runs `act` on the modal window or pop-up menu about to be shown, then
 // closes it if it is still open. A call that shows none ends the test
 // program at once instead of leaving it waiting.
