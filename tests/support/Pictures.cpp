@@ -1,17 +1,14 @@
 #include "support/Pictures.h"
 
-#include <QBuffer>
-#include <QDataStream>
 #include <QImage>
+#include <QPainter>
 #include <QtTest>
 
 QByteArray Picture(QSize size, const char *format)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::blue);
-    for (int y = 0; y < size.height() / 2; ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb(255, 0, 0));
+    QPainter(&image).fillRect(0, 0, size.width(), size.height() / 2, Qt::red);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format))

@@ -3,7 +3,6 @@
 #include "app/Clock.h"
 #include "app/Desktop.h"
 
-#include <QStringList>
 #include <QtTest>
 
 // Stands in for the user and the desktop while it lives: records every
@@ -23,29 +22,9 @@ struct ScriptedDesktop final : Desktop
     ScriptedDesktop() { setDesktop(this); }
     ~ScriptedDesktop() override { setDesktop(nullptr); }
 
-    QStringList texts() const
-    {
-        QStringList texts;
-        for (const MessageRequest &message : messages)
-            texts << message.text;
-        return texts;
-    }
-
-    Answer showMessage(QWidget *, const MessageRequest &request) override
-    {
-        messages << request;
-        return answers.isEmpty() ? request.defaultButton : answers.takeFirst();
-    }
-    QString chooseFile(QWidget *, const FileDialogRequest &request) override
-    {
-        dialogs << request;
-        return files.isEmpty() ? QString() : files.takeFirst();
-    }
-    bool openUrl(const QUrl &url) override
-    {
-        opened << url;
-        return openUrlResult;
-    }
+    Answer showMessage(QWidget *, const MessageRequest &m) override { messages << m; return answers.isEmpty() ? m.defaultButton : answers.takeFirst(); }
+    QString chooseFile(QWidget *, const FileDialogRequest &r) override { dialogs << r; return files.isEmpty() ? QString() : files.takeFirst(); }
+    bool openUrl(const QUrl &url) override { opened << url; return openUrlResult; }
     void endProgram(int exitCode) override { ended << exitCode; }
 };
 
@@ -64,9 +43,5 @@ Q_DECLARE_METATYPE(MessageRequest)
 inline char *toString(const MessageRequest &m)
 {
     return QTest::toString(QStringLiteral("\"%1\" buttons %2 icon %3 default %4 title \"%5\"")
-                               .arg(m.text)
-                               .arg(int(m.buttons))
-                               .arg(int(m.icon))
-                               .arg(int(m.defaultButton))
-                               .arg(m.title));
+                               .arg(m.text).arg(int(m.buttons)).arg(int(m.icon)).arg(int(m.defaultButton)).arg(m.title));
 }

@@ -39,9 +39,7 @@ QWidget *ShownWindow(const char *objectName)
 void WhenModal(std::function<void(QWidget *)> act)
 {
     QTimer::singleShot(0, [act] {
-        QWidget *shown = QApplication::activePopupWidget();
-        if (!shown)
-            shown = QApplication::activeModalWidget();
+        QWidget *shown = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::activeModalWidget();
         if (!shown)
             qFatal("no modal window or menu was shown");
         act(shown);

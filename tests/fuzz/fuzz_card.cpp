@@ -29,8 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static QTemporaryDir dir;
     const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString card = dir.filePath(QStringLiteral("card.fsc"));
-    const QString poster = dir.filePath(QStringLiteral("fsc_img.tmp"));
+    const QString card = dir.filePath(QStringLiteral("card.fsc")), poster = dir.filePath(QStringLiteral("fsc_img.tmp"));
     QFile::remove(poster);
     QFile file(card);
     Check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(input) == input.size());
