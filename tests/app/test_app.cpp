@@ -15,7 +15,7 @@
 
 struct NameRow { QString typed, proposed, saved; };
 struct FaceRow { QString commandLine, title, message; }; // title: of the one window shown
-struct BoxRow { MessageButtons buttons; Answer defaultButton; int key; Answer answer; }; // key 0: closed
+struct BoxRow { MessageButtons buttons; int shown; Answer defaultButton; int key; Answer answer; }; // key 0: closed
 Q_DECLARE_METATYPE(NameRow)
 Q_DECLARE_METATYPE(FaceRow)
 Q_DECLARE_METATYPE(BoxRow)
@@ -138,13 +138,13 @@ private slots:
     void realMessageBoxAnswers_data()
     {
         QTest::addColumn<BoxRow>("row");
-        QTest::newRow("OK, Escape") << BoxRow{MessageButtons::Ok, Answer::Ok, Qt::Key_Escape, Answer::Ok};
-        QTest::newRow("OK, closed") << BoxRow{MessageButtons::Ok, Answer::Ok, 0, Answer::Ok};
-        QTest::newRow("Yes No, Escape") << BoxRow{MessageButtons::YesNo, Answer::Yes, Qt::Key_Escape, Answer::No};
-        QTest::newRow("Yes No, closed") << BoxRow{MessageButtons::YesNo, Answer::Yes, 0, Answer::No};
-        QTest::newRow("Yes No Cancel, Escape") << BoxRow{MessageButtons::YesNoCancel, Answer::Yes, Qt::Key_Escape, Answer::Cancel};
-        QTest::newRow("Yes No Cancel, closed") << BoxRow{MessageButtons::YesNoCancel, Answer::Yes, 0, Answer::Cancel};
-        QTest::newRow("Yes No Cancel, Enter") << BoxRow{MessageButtons::YesNoCancel, Answer::No, Qt::Key_Return, Answer::No};
+        QTest::newRow("OK, Escape") << BoxRow{MessageButtons::Ok, 1, Answer::Ok, Qt::Key_Escape, Answer::Ok};
+        QTest::newRow("OK, closed") << BoxRow{MessageButtons::Ok, 1, Answer::Ok, 0, Answer::Ok};
+        QTest::newRow("Yes No, Escape") << BoxRow{MessageButtons::YesNo, 2, Answer::Yes, Qt::Key_Escape, Answer::No};
+        QTest::newRow("Yes No, closed") << BoxRow{MessageButtons::YesNo, 2, Answer::Yes, 0, Answer::No};
+        QTest::newRow("Yes No Cancel, Escape") << BoxRow{MessageButtons::YesNoCancel, 3, Answer::Yes, Qt::Key_Escape, Answer::Cancel};
+        QTest::newRow("Yes No Cancel, closed") << BoxRow{MessageButtons::YesNoCancel, 3, Answer::Yes, 0, Answer::Cancel};
+        QTest::newRow("Yes No Cancel, Enter") << BoxRow{MessageButtons::YesNoCancel, 3, Answer::No, Qt::Key_Return, Answer::No};
     }
 
     void realMessageBoxAnswers()
@@ -154,12 +154,12 @@ private slots:
         WhenModal([&](QWidget *window) {
             auto *box = qobject_cast<QMessageBox *>(window);
             QVERIFY(box);
-            shown = box->windowTitle() + '|' + box->text() + '|' + QString::number(box->icon());
+            shown = box->windowTitle() + '|' + box->text() + '|' + QString::number(box->icon()) + '|' + QString::number(box->buttons().size());
             row.key ? QTest::keyClick(box, Qt::Key(row.key)) : void(box->close());
         });
         const MessageRequest request{"Première ligne\rseconde", row.buttons, MessageIcon::Warning, row.defaultButton};
         QCOMPARE(QtDesktop().showMessage(nullptr, request), row.answer);
-        QCOMPARE(shown, "Fichoscope|Première ligne\nseconde|" + QString::number(QMessageBox::Warning));
+        QCOMPARE(shown, QStringLiteral("Fichoscope|Première ligne\nseconde|%1|%2").arg(QMessageBox::Warning).arg(row.shown));
     }
 };
 

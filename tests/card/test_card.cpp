@@ -84,7 +84,7 @@ private slots:
     void readerBoundaries_data()
     {
         QTest::addColumn<ReadRow>("row");
-        const QByteArray whole = CardBytes({.titre = "Gold", .resume = "Fin"});
+        const QByteArray whole = CardBytes({.titre = "Gold", .resume = QByteArray(500, 'r')});
         QTest::newRow("marker and part of a field") << ReadRow{"@FCHSC@Go", "", {}};
         QTest::newRow("1175 bytes, no separator") << ReadRow{whole.left(1175), "", {}};
         QTest::newRow("1176 bytes") << ReadRow{whole, "", {}};
@@ -114,8 +114,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("isCard");
-        QByteArray zeroSeparator = CardBytes({.titre = "A much longer title"}, QByteArray(70000, 'p'));
-        zeroSeparator[1175] = '\0';
+        const QByteArray zeroSeparator = CardBytes({.titre = "A much longer title"}).left(1175) + '\0' + QByteArray(70000, 'p');
         QTest::newRow("with poster, any separator") << zeroSeparator << true;
         QTest::newRow("1176 bytes, no poster") << CardBytes({.type = "Drame"}) << true;
         QTest::newRow("1175 bytes") << CardBytes({}).left(1175) << false;
@@ -160,15 +159,13 @@ private slots:
         WriteBytes(dir.filePath("poster.jpg"), QByteArray(66000, 'p'));
         QVERIFY(QDir(dir.path()).mkdir("folder.jpg"));
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
-        CardRecord record;
-        record.set(CardRecord::Titre, QStringLiteral("New"));
 
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
         const rlimit limited{row.fileSizeLimit ? rlim_t(row.fileSizeLimit) : saved.rlim_cur, saved.rlim_max};
         const auto signalWas = std::signal(SIGXFSZ, SIG_IGN); // a failed write, not the end of the program
         setrlimit(RLIMIT_FSIZE, &limited);
-        const IoStatus status = WriteCard(record, row.poster.isEmpty() ? QString() : dir.filePath(row.poster), dir.filePath(row.target));
+        const IoStatus status = WriteCard(CardRecord(), row.poster.isEmpty() ? QString() : dir.filePath(row.poster), dir.filePath(row.target));
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, signalWas);
 

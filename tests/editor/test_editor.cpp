@@ -20,7 +20,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-struct MessageRow { std::function<void(frmMain &, ScriptedDesktop &)> action; MessageRequest message; bool endsTheProgram = false; };
+using EditorAction = std::function<void(frmMain &, ScriptedDesktop &)>;
+struct MessageRow { EditorAction action; MessageRequest message; bool endsTheProgram = false; };
 struct NumberRow { QString box, text, kept; };
 struct PosterRow { QSize pixels; QRect shown; int outerHeight; };
 Q_DECLARE_METATYPE(MessageRow)
@@ -73,10 +74,14 @@ private slots:
     {
         QTest::addColumn<MessageRow>("row");
         const auto ok = [](const QString &text, MessageIcon icon) { return MessageRequest{text, MessageButtons::Ok, icon}; };
-        const auto ask = [](const QString &text, MessageIcon icon) { return MessageRequest{text, MessageButtons::YesNoCancel, icon, Answer::Yes}; };
-        const QString dir = m_dir.path(), format = "Format invalide.\rLa durée doit se composer d'un chiffre pour l'heure\ret de deux %1 pour les minutes";
+        const auto ask = [](const QString &text, MessageIcon icon) {
+            return MessageRequest{text, MessageButtons::YesNoCancel, icon, Answer::Yes};
+        };
+        const QString dir = m_dir.path();
+        const QString format = "Format invalide.\rLa durée doit se composer d'un chiffre pour l'heure\ret de deux %1 pour les minutes";
         using U = ScriptedDesktop;
-        QTest::newRow("save without title") << MessageRow{[](frmMain &e, U &) { e.Save(); }, ok("Vous devez entrer le titre du film", MessageIcon::None)};
+        QTest::newRow("save without title") << MessageRow{[](frmMain &e, U &) { e.Save(); },
+                                                         ok("Vous devez entrer le titre du film", MessageIcon::None)};
         QTest::newRow("new, modified") << MessageRow{[](frmMain &e, U &) { e.txtType->setText("x"); e.New(); },
                                                     ask("Voulez-vous enregistrer la fiche avant de quitter ?", MessageIcon::Question)};
         QTest::newRow("open, modified") << MessageRow{[](frmMain &e, U &) { e.txtType->setText("x"); e.Open(); },
@@ -88,12 +93,15 @@ private slots:
         QTest::newRow("year") << MessageRow{[](frmMain &e, U &) { e.txtAnnee->setText("a"); },
                                            ok("Format invalide.\rL'année doit se composer de 4 chiffres", MessageIcon::Information)};
         // "chiffes" is the hours message's own wording.
-        QTest::newRow("hours") << MessageRow{[](frmMain &e, U &) { e.txtDuree1->setText("a"); }, ok(format.arg("chiffes"), MessageIcon::Information)};
-        QTest::newRow("minutes") << MessageRow{[](frmMain &e, U &) { e.txtDuree2->setText("a"); }, ok(format.arg("chiffres"), MessageIcon::Information)};
+        QTest::newRow("hours") << MessageRow{[](frmMain &e, U &) { e.txtDuree1->setText("a"); },
+                                            ok(format.arg("chiffes"), MessageIcon::Information)};
+        QTest::newRow("minutes") << MessageRow{[](frmMain &e, U &) { e.txtDuree2->setText("a"); },
+                                              ok(format.arg("chiffres"), MessageIcon::Information)};
         QTest::newRow("open a missing card") << MessageRow{[dir](frmMain &e, U &u) { u.files = {dir + "/none.fsc"}; e.Open(); },
                                                           ok("Fichier introuvable", MessageIcon::Critical), true};
-        QTest::newRow("open an unreadable card") << MessageRow{[](frmMain &e, U &u) { u.files = {"/proc/self/mem"}; e.Open(); },
-                                                              ok("Impossible de lire le fichier « /proc/self/mem » : Input/output error", MessageIcon::Critical)};
+        QTest::newRow("open an unreadable card")
+            << MessageRow{[](frmMain &e, U &u) { u.files = {"/proc/self/mem"}; e.Open(); },
+                          ok("Impossible de lire le fichier « /proc/self/mem » : Input/output error", MessageIcon::Critical)};
     }
 
     void messages()
@@ -165,12 +173,13 @@ private slots:
         QWidget *previewed = ShownWindow("frmInfos");
         QVERIFY(previewed);
         QCOMPARE(previewed->findChild<QLabel *>("lblTitre")->text(), "Casablanca");
+        QVERIFY(previewed->findChild<QLabel *>("imgAffiche")->isVisible()); // the opened card's poster
         previewed->close();
         e.RemovePoster();
         QCOMPARE(State(e), "Fichoscope [Casablanca.fsc*] S A R");
         QVERIFY(QFile::remove(card));
         e.mnuPopReset->trigger();
-        QVERIFY(e.imgAffiche->isVisible());
+        QVERIFY(e.imgAffiche->isVisible() && !e.blnAffiMod); // the poster is the card's own again
         QVERIFY(e.Save());
         fields = {"Casablanca", "1942", " 7", "05", "Drame", "Michael Curtiz", "Bogart|Bergman|", "Rick\r\nIlsa"};
         QCOMPARE(ReadBytes(card), CardBytes(fields, poster));
@@ -232,6 +241,7 @@ private slots:
         for (const QString &name : {QString("An|ne"), QString(60, u'x'), QString("Carl")})
             enter(name);
         QCOMPARE(m_e->actors->Names(), QStringList({"Anne", QString(50, u'x'), "Carl"}));
+        QCOMPARE(State(*m_e), "Fichoscope [Nouveau*] S");
         choose(1);
         box->lineEdit()->clear();
         enter("Bea");

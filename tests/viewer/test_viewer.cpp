@@ -43,11 +43,11 @@ private slots:
         QTest::newRow("narrow poster enlarged") << LayoutRow{{1290, 1000}, 420, 420, 195, {}, {3120, 600, 1935, 1500}, 1720, {5355, 3315}};
         QTest::newRow("several actors") << LayoutRow{{}, 420, 420, 585, {}, {3120, 600, 0, 0}, 2110, {3420, 3520}};
         // 3120 - 135 - 840, passes 1 and 3; the poster stays.
-        QTest::newRow("long summary beside the poster") << LayoutRow{{2895, 4335}, 6000, 420, 195, {2145, 2145}, {3120, 600, 1935, 2897}, 1720, {5355, 4712}};
+        QTest::newRow("long summary beside") << LayoutRow{{2895, 4335}, 6000, 420, 195, {2145, 2145}, {3120, 600, 1935, 2897}, 1720, {5355, 4712}};
         // 5355 - 135 - 840: below, across the window; the poster moves to its right.
         QTest::newRow("long summary, no poster") << LayoutRow{{}, 6000, 420, 195, {4380, 4380}, {5355, 600, 0, 0}, 1720, {5655, 3325}};
         // Its bottom at 2400, the summary's top: below for pass 1, beside for pass 3.
-        QTest::newRow("poster ending at the summary") << LayoutRow{{3870, 3600}, 6000, 420, 195, {4380, 4380}, {5355, 600, 1935, 1800}, 1720, {7590, 3615}};
+        QTest::newRow("poster ends at summary") << LayoutRow{{3870, 3600}, 6000, 420, 195, {4380, 4380}, {5355, 600, 1935, 1800}, 1720, {7590, 3615}};
         // Its bottom at 1680, the director's top: beside; 3120 - 135 - 1080.
         QTest::newRow("long director") << LayoutRow{{3870, 2160}, 420, 4000, 195, {1905}, {3120, 600, 1935, 1080}, 1915, {5355, 3325}};
         QTest::newRow("poster of 3870000: left out") << LayoutRow{{15, 30000}, 420, 420, 195, {}, {3120, 600, 0, 0}, 1720, {3420, 3130}};
@@ -86,7 +86,8 @@ private slots:
     void showsACard()
     {
         ScriptedDesktop desk;
-        const QString card = WriteBytes(path("Alien.fsc"), CardBytes({"<b>Alien</b>", "1979", " 1", "57", "SF", "Scott", "Ripley|Ash|", "Un cargo.\r\nUn signal."}, Picture({193, 289})));
+        const CardFields fields{"<b>Alien</b>", "1979", " 1", "57", "SF", "Scott", "Ripley|Ash|", "Un cargo.\r\nUn signal."};
+        const QString card = WriteBytes(path("Alien.fsc"), CardBytes(fields, Picture({193, 289})));
         WriteBytes(path("Alien.divx"), "");
         WriteBytes(path("Alien.avi"), "");
         QVERIFY(LoadViewer(card));
