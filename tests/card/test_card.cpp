@@ -144,8 +144,10 @@ private slots:
         QTest::newRow("target folder is a file") << FaultRow{"file/card.fsc", "", 0, cannotWrite + "file/card.fsc » : Not a directory"};
         QTest::newRow("poster missing") << FaultRow{"old.fsc", "gone.jpg", 0, cannotRead + "gone.jpg » : No such file or directory"};
         QTest::newRow("poster is a folder") << FaultRow{"old.fsc", "folder.jpg", 0, cannotRead + "folder.jpg » : file to open is a directory"};
-        // The disk fills up once the target is open: the poster copy fits,
-        // the card's last bytes, written as it is committed, do not.
+        // The disk fills up once the target is open: the poster's copy (66000
+        // bytes) fits under the limit, the card does not. Its last bytes,
+        // written as it is committed, start right at the limit: the header
+        // and separator, then one 64 KiB block of the poster.
         QTest::newRow("disk full while assembling") << FaultRow{"old.fsc", "poster.jpg", 1176 + 65536, cannotWrite + "old.fsc » : File too large"};
     }
 
