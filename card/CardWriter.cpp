@@ -45,7 +45,11 @@ bool HardLink(const QString &existing, const QString &newName)
 
 IoStatus Commit(QSaveFile &out)
 {
-    return out.commit() ? IoStatus::success() : IoStatus::failure(CannotWrite(out));
+    // commit() would take the file in place even when its last buffered
+    // bytes could not be written (a full disk): flush first, and check.
+    if (!out.flush() || !out.commit())
+        return IoStatus::failure(CannotWrite(out));
+    return IoStatus::success();
 }
 
 } // namespace
@@ -128,6 +132,19 @@ IoStatus AssembleCardFile(const QString &folder, const QString &target, bool has
                                                   : IoStatus::failure(CannotRead(poster));
     }
     return status.ok() ? Commit(out) : status;
+}
+
+IoStatus WriteCard(const CardRecord &record, const QString &posterPath, const QString &target)
+{
+    const QString workFolder = CreateWorkFolder(NameOrder::DateFirst);
+    IoStatus status = WriteInfoFile(workFolder, record);
+    bool hasPicture = false;
+    if (status.ok())
+        status = CopyPosterToWork(workFolder, posterPath, hasPicture);
+    if (status.ok())
+        status = AssembleCardFile(workFolder, target, hasPicture);
+    RemoveWorkFolder(workFolder);
+    return status;
 }
 
 IoStatus CopyCardWithHeader(const QString &source, const QString &target, const CardRecord &record)

@@ -27,6 +27,12 @@ IoStatus CopyPosterToWork(const QString &folder, const QString &posterPath, bool
 // separator, then the folder's poster file when hasPicture is set.
 IoStatus AssembleCardFile(const QString &folder, const QString &target, bool hasPicture);
 
+// Writes the whole card at the target through a work folder of its own:
+// the info file, the poster linked or copied beside it (none for an empty
+// poster path), then the card assembled at the target. The folder is removed
+// whatever happened.
+IoStatus WriteCard(const CardRecord &record, const QString &posterPath, const QString &target);
+
 // Writes at the target a copy of an existing card file whose text part is
 // the record's: separator and poster come unchanged from the source.
 IoStatus CopyCardWithHeader(const QString &source, const QString &target, const CardRecord &record);

@@ -3,6 +3,7 @@
 #include "app/FileDialogs.h"
 #include "app/WorkFolder.h"
 #include "card/CardWriter.h"
+#include "card/FileCopy.h"
 #include "editor/ActorsList.h"
 #include "editor/EditorCard.h"
 #include "editor/SummaryBox.h"
@@ -14,19 +15,6 @@
 #include <QLineEdit>
 
 namespace {
-
-// The whole card written to the target through a work folder, the poster
-// being the one on screen.
-IoStatus FullBuild(frmMain &editor, const QString &workFolder, const QString &target)
-{
-    IoStatus status = WriteInfoFile(workFolder, CollectCard(editor));
-    bool hasPicture = false;
-    if (status.ok())
-        status = CopyPosterToWork(workFolder, PosterShown(editor), hasPicture);
-    if (status.ok())
-        status = AssembleCardFile(workFolder, target, hasPicture);
-    return status;
-}
 
 SaveResult Outcome(const IoStatus &status, const QString &path)
 {
@@ -88,10 +76,7 @@ SaveResult SaveNewCard(frmMain &editor)
 
 IoStatus SaveCardTo(frmMain &editor, const QString &path)
 {
-    const QString workFolder = CreateWorkFolder(NameOrder::DateFirst);
-    const IoStatus status = FullBuild(editor, workFolder, path);
-    RemoveWorkFolder(workFolder);
-    return status;
+    return WriteCard(CollectCard(editor), PosterShown(editor), path);
 }
 
 IoStatus SaveCardHeader(frmMain &editor, const QString &path)
@@ -124,8 +109,10 @@ SaveResult SaveCard(frmMain &editor)
 IoStatus PreviewCard(frmMain &editor)
 {
     const QString workFolder = CreateWorkFolder(NameOrder::TimeFirst);
+    if (workFolder.isEmpty())
+        return IoStatus::failure(NoWorkFolder());
     const QString preview = WorkFile(workFolder, kPreviewFileName);
-    IoStatus status = FullBuild(editor, workFolder, preview);
+    const IoStatus status = WriteCard(CollectCard(editor), PosterShown(editor), preview);
     if (status.ok())
         LoadViewer(preview, OnCardError::KeepRunning);
     RemoveWorkFolder(workFolder);

@@ -5,7 +5,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 
-PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev
+PACKAGES=(cmake ninja-build g++ ccache qt6-base-dev qt6-translations-l10n libgl-dev
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl)
 
 ensure_packages() {
@@ -21,11 +21,17 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 }
 
+# Compilers go through ccache when it is there; paths below the repository
+# count from its root, so that clones and worktrees share the cache.
+export CCACHE_BASEDIR="$ROOT"
+LAUNCHER=()
+command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 # configure_build DIR [cmake options...]: configures DIR once.
 configure_build() {
   local dir="$1"
   shift
-  [ -f "$dir/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >&2
+  [ -f "$dir/CMakeCache.txt" ] || cmake -S "$ROOT" -B "$dir" -G Ninja "${LAUNCHER[@]}" "$@" >&2
 }
 
 build() {

@@ -130,7 +130,7 @@ private slots:
     void editor()
     {
         ScriptedDesktop desktop;
-        desktop.answerFiles({m_poster});
+        desktop.files = {m_poster};
         frmMain editor;
         editor.ChangeEdit(false);
         ShowActive(&editor);
@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
         QCOMPARE(TabStops(1), QStringList({"lblWeb"}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(desktop.openedUrls, QList<QUrl>({QUrl(QStringLiteral("https://fichoscope.example.org"))}));
+        QCOMPARE(desktop.opened, QList<QUrl>({QUrl(QStringLiteral("https://fichoscope.example.org"))}));
     }
 };
 

@@ -48,12 +48,7 @@ void FullBuild(const QString &poster, const QString &target)
 {
     CardRecord record;
     record.set(CardRecord::Titre, QStringLiteral("Metropolis"));
-    const QString work = CreateWorkFolder(NameOrder::DateFirst);
-    bool hasPicture = false;
-    Require(WriteInfoFile(work, record).ok(), "WriteInfoFile");
-    Require(CopyPosterToWork(work, poster, hasPicture).ok(), "CopyPosterToWork");
-    Require(AssembleCardFile(work, target, hasPicture).ok(), "AssembleCardFile");
-    RemoveWorkFolder(work);
+    Require(WriteCard(record, poster, target).ok(), "WriteCard");
 }
 
 void Open(const QString &card)

@@ -168,7 +168,9 @@ void TestCatalogue::damagedCardOpensNothing()
     m_window->mnuModifier->trigger();
     QCOMPARE(QApplication::topLevelWidgets().size(), windows);
     const QString message = QStringLiteral("Fiche illisible : « %1 »").arg(m_dir.filePath("abîmée.fsc"));
-    QCOMPARE(desktop.messageTexts(), QStringList({message, message}));
+    QCOMPARE(desktop.messages.size(), 2);
+    QCOMPARE(desktop.messages.first().text, message);
+    QCOMPARE(desktop.messages.last().text, message);
 }
 
 void TestCatalogue::followsCardsAddedAndRemoved()

@@ -45,6 +45,15 @@ QByteArray Noise(int n, quint32 &state)
     return bytes;
 }
 
+// A card a user could have saved: a title and a year the editor accepts.
+CardFields Film()
+{
+    CardFields fields;
+    fields.titre = "Casablanca";
+    fields.annee = "1942";
+    return fields;
+}
+
 } // namespace
 
 QByteArray TestRoundTrip::OpenEditSave(const QByteArray &card, bool editSummary)
@@ -75,7 +84,7 @@ void TestRoundTrip::untouchedFieldsKeepTheirBytes_data()
     QTest::addColumn<QByteArray>("expected");
     quint32 state = 1;
     for (int row = 0; row < 24; ++row) {
-        CardFields fields;
+        CardFields fields = Film();
         fields.titre = 'T' + Noise(49, state);
         fields.type = Noise(50, state);
         fields.realisateur = Noise(50, state);
@@ -86,11 +95,11 @@ void TestRoundTrip::untouchedFieldsKeepTheirBytes_data()
         const QByteArray card = CardBytes(fields, "poster");
         QTest::addRow("generated %d", row) << card << false << card;
     }
-    CardFields french;
+    CardFields french = Film();
     french.resume = "Qui\xA0? \xAB\xA0Moi\xA0\xBB. Un\rdeux\r\ntrois\n\x1A \x81\x8D\x8F\x90\x9D";
     french.heures = "-1";
     QTest::newRow("no-break spaces, lone CR and LF, undefined bytes") << CardBytes(french) << false << CardBytes(french);
-    CardFields edited;
+    CardFields edited = Film();
     edited.resume = "Qui\xA0? \xAB\xA0Moi\xA0\xBB.\r\nFin";
     const QByteArray before = CardBytes(edited);
     edited.resume += '!';
@@ -129,7 +138,7 @@ void TestRoundTrip::runningTimeIsConverted()
     QFETCH(QByteArray, stored);
     QFETCH(QByteArray, expected);
     QLocale::setDefault(QLocale(locale));
-    CardFields fields;
+    CardFields fields = Film();
     fields.heures = stored.left(2);
     fields.minutes = stored.mid(2);
     const QByteArray saved = OpenEditSave(CardBytes(fields));

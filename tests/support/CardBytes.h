@@ -2,20 +2,13 @@
 
 #include <QByteArray>
 
-// The fields of a card as bytes, each one space-padded (or cut) to its
-// fixed length when the card is laid out.
+// A card's fields as bytes; each one is cut or space-padded to its length
+// when the card is laid out.
 struct CardFields
 {
-    QByteArray titre = "Alien";
-    QByteArray annee = "1979";
-    QByteArray heures = " 1";
-    QByteArray minutes = "57";
-    QByteArray type = "SF";
-    QByteArray realisateur = "Scott";
-    QByteArray acteurs = "Weaver|";
-    QByteArray resume = "Un cargo.";
+    QByteArray titre{}, annee{}, heures{}, minutes{}, type{}, realisateur{}, acteurs{}, resume{};
 };
 
-// A card file's bytes laid out by hand: marker, the eight fields, the
-// separator 0xA9 and the poster's bytes.
+// A card file laid out by hand: "@FCHSC@", the eight fields (50, 4, 2, 2,
+// 50, 50, 510 and 500 bytes), the separator 0xA9, then the poster's bytes.
 QByteArray CardBytes(const CardFields &fields, const QByteArray &poster = {});

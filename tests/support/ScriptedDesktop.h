@@ -3,51 +3,45 @@
 #include "app/Clock.h"
 #include "app/Desktop.h"
 
-#include <QList>
-#include <QQueue>
+#include <QtTest>
 
-// Stands in for the user and the desktop: records every message box, file
-// dialog and address opened, and answers from scripts given in advance.
-// Installs itself on construction and puts the real desktop back when gone.
-class ScriptedDesktop final : public Desktop
+// Stands in for the user and the desktop while it lives: records every
+// message box, file dialog, address opened and program end, and answers
+// from the scripts given.
+struct ScriptedDesktop final : Desktop
 {
-public:
-    ScriptedDesktop();
-    ~ScriptedDesktop() override;
-
-    // Answers for the next message boxes, in order; Ok, or the default
-    // button, once the script is used up.
-    void answerMessages(std::initializer_list<Answer> answers);
-    // Paths for the next file dialogs, in order; empty (cancel) once used up.
-    void answerFiles(std::initializer_list<QString> paths);
-    void setOpenUrlResult(bool result) { m_openUrlResult = result; }
+    QList<Answer> answers; // for the next message boxes; then each box's default button
+    QStringList files;     // for the next file dialogs; then cancel
+    bool openUrlResult = true;
 
     QList<MessageRequest> messages;
-    QList<FileDialogRequest> fileDialogs;
-    QList<QUrl> openedUrls;
-    QList<int> endedWith; // exit codes given to endProgram
+    QList<FileDialogRequest> dialogs;
+    QList<QUrl> opened;
+    QList<int> ended; // exit codes
 
-    QStringList messageTexts() const;
+    ScriptedDesktop() { setDesktop(this); }
+    ~ScriptedDesktop() override { setDesktop(nullptr); }
 
-    Answer showMessage(QWidget *parent, const MessageRequest &request) override;
-    QString chooseFile(QWidget *parent, const FileDialogRequest &request) override;
-    bool openUrl(const QUrl &url) override;
-    void endProgram(int exitCode) override;
-
-private:
-    QQueue<Answer> m_answers;
-    QQueue<QString> m_paths;
-    bool m_openUrlResult = true;
+    Answer showMessage(QWidget *, const MessageRequest &m) override { messages << m; return answers.isEmpty() ? m.defaultButton : answers.takeFirst(); }
+    QString chooseFile(QWidget *, const FileDialogRequest &r) override { dialogs << r; return files.isEmpty() ? QString() : files.takeFirst(); }
+    bool openUrl(const QUrl &url) override { opened << url; return openUrlResult; }
+    void endProgram(int exitCode) override { ended << exitCode; }
 };
 
-// A clock that always tells the same date and time while it lives.
-class FixedClock final : public Clock
+// The clock stands still at this moment while the object lives.
+struct FixedClock final : Clock
 {
-public:
-    explicit FixedClock(QDateTime when);
-    ~FixedClock() override;
-    QDateTime now() const override { return m_when; }
-
-private:
-    QDateTime m_when;
+    QDateTime when;
+    explicit FixedClock(QDateTime at) : when(std::move(at)) { setCurrentClock(this); }
+    ~FixedClock() override { setCurrentClock(nullptr); }
+    QDateTime now() const override { return when; }
 };
+
+Q_DECLARE_METATYPE(MessageRequest)
+
+// Shown when a comparison of messages fails.
+inline char *toString(const MessageRequest &m)
+{
+    return QTest::toString(QStringLiteral("\"%1\" buttons %2 icon %3 default %4 title \"%5\"")
+                               .arg(m.text).arg(int(m.buttons)).arg(int(m.icon)).arg(int(m.defaultButton)).arg(m.title));
+}

@@ -1,8 +1,10 @@
 #include "support/TestFiles.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QtTest>
+#include <QTimer>
+#include <QWidget>
 
 QByteArray ReadBytes(const QString &path)
 {
@@ -12,26 +14,36 @@ QByteArray ReadBytes(const QString &path)
     return file.readAll();
 }
 
-void WriteBytes(const QString &path, const QByteArray &bytes)
+QString WriteBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
+    return path;
 }
 
-QByteArray PatternBytes(qsizetype n, int seed)
+QStringList WorkFoldersLeft()
 {
-    QByteArray bytes(n, Qt::Uninitialized);
-    quint32 state = quint32(seed);
-    for (qsizetype i = 0; i < n; ++i) {
-        state = state * 1103515245u + 12345u;
-        bytes[i] = char(state >> 16);
-    }
-    return bytes;
+    return QDir(QCoreApplication::applicationDirPath())
+        .entryList({QStringLiteral("$*"), QStringLiteral(".$*")}, QDir::Dirs | QDir::Hidden);
 }
 
-QStringList WorkFoldersIn(const QString &folder)
+QWidget *ShownWindow(const char *objectName)
 {
-    return QDir(folder).entryList({QStringLiteral("$*"), QStringLiteral(".$*")},
-                                  QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->objectName() == QLatin1String(objectName))
+            return window;
+    return nullptr;
+}
+
+void WhenModal(std::function<void(QWidget *)> act)
+{
+    QTimer::singleShot(0, [act] {
+        QWidget *shown = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::activeModalWidget();
+        if (!shown)
+            qFatal("no modal window or menu was shown");
+        act(shown);
+        if (shown->isVisible())
+            shown->close();
+    });
 }

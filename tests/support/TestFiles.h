@@ -4,10 +4,22 @@
 #include <QString>
 #include <QStringList>
 
-// Small file helpers for tests.
+#include <functional>
+
+class QWidget;
+
 QByteArray ReadBytes(const QString &path);
-void WriteBytes(const QString &path, const QByteArray &bytes);
-// n bytes that differ from one offset to the next (a stand-in picture).
-QByteArray PatternBytes(qsizetype n, int seed = 7);
-// The work folders (hidden "$..." folders) lying in a folder now.
-QStringList WorkFoldersIn(const QString &folder);
+// Writes the file whole and returns its path.
+QString WriteBytes(const QString &path, const QByteArray &bytes);
+
+// The work folders ("$..." or ".$...") lying in the program's own folder,
+// where the program makes them; each test program has a folder of its own.
+QStringList WorkFoldersLeft();
+
+// The top-level window of that name on screen, or null.
+QWidget *ShownWindow(const char *objectName);
+
+// Runs `act` on the modal window or pop-up menu about to be shown, then
+// closes it if it is still open. A call that shows none ends the test
+// program at once instead of leaving it waiting.
+void WhenModal(std::function<void(QWidget *)> act);

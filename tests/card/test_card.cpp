@@ -1,0 +1,181 @@
+// The card record, the card file as the writer makes it and the reader takes
+// it apart, and saves that fail: expected bytes are laid out by hand.
+#include "card/CardReader.h"
+#include "card/CardWriter.h"
+#include "support/CardBytes.h"
+#include "support/TestFiles.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+struct FieldRow { CardRecord::Field field; int offset, length; };
+struct TextRow { QString text; QByteArray bytes; QString readBack; };
+struct ReadRow { QByteArray content; QString message; QByteArray poster; }; // content null: no file; poster null: none
+struct FaultRow { QString target, poster; int fileSizeLimit; QString message; }; // limit 0: none; %1: the folder
+Q_DECLARE_METATYPE(FieldRow)
+Q_DECLARE_METATYPE(TextRow)
+Q_DECLARE_METATYPE(ReadRow)
+Q_DECLARE_METATYPE(FaultRow)
+
+class TestCard : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void cleanup() { QCOMPARE(WorkFoldersLeft(), QStringList()); }
+
+    void fieldsStandAtTheirOffsets_data()
+    {
+        QTest::addColumn<FieldRow>("row");
+        QTest::newRow("Titre") << FieldRow{CardRecord::Titre, 0, 50};
+        QTest::newRow("Annee") << FieldRow{CardRecord::Annee, 50, 4};
+        QTest::newRow("DureeH") << FieldRow{CardRecord::DureeH, 54, 2};
+        QTest::newRow("DureeMin") << FieldRow{CardRecord::DureeMin, 56, 2};
+        QTest::newRow("Type") << FieldRow{CardRecord::Type, 58, 50};
+        QTest::newRow("Realisateur") << FieldRow{CardRecord::Realisateur, 108, 50};
+        QTest::newRow("Acteurs") << FieldRow{CardRecord::Acteurs, 158, 510};
+        QTest::newRow("Resume") << FieldRow{CardRecord::Resume, 668, 500};
+    }
+
+    void fieldsStandAtTheirOffsets()
+    {
+        QFETCH(FieldRow, row);
+        CardRecord record;
+        record.set(row.field, QString(row.length + 1, u'x')); // one too many: cut
+        QCOMPARE(record.bytes(), QByteArray(row.offset, ' ') + QByteArray(row.length, 'x') + QByteArray(1168 - row.offset - row.length, ' '));
+        record.set(row.field, QStringLiteral("é"));
+        QCOMPARE(record.bytes().mid(row.offset, row.length), "\xE9" + QByteArray(row.length - 1, ' '));
+    }
+
+    void windows1252BothWays_data()
+    {
+        QTest::addColumn<TextRow>("row");
+        QTest::newRow("accents and signs") << TextRow{"é©€œŸ", "\xE9\xA9\x80\x9C\x9F", "é©€œŸ"};
+        QTest::newRow("a literal U+001A") << TextRow{"a\x1A", "a\x1A", "a\x1A"};
+        QTest::newRow("not in the code page") << TextRow{"a中b", "a?b", "a?b"};
+        QTest::newRow("outside the BMP: one ?") << TextRow{"a😀b", "a?b", "a?b"};
+    }
+
+    void windows1252BothWays()
+    {
+        QFETCH(TextRow, row);
+        QCOMPARE(EncodeCardText(row.text), row.bytes);
+        QCOMPARE(DecodeCardText(row.bytes), row.readBack);
+    }
+
+    // Over an older, longer card; the poster passes a 64 KiB block. (A card
+    // without poster is written by the editor's tests.)
+    void writtenWhole()
+    {
+        const QString target = WriteBytes(path("card.fsc"), CardBytes({.titre = "Old"}, QByteArray(70000, 'o')));
+        const QByteArray poster = QByteArray("\xA9\0\xFF\r\nposter", 12).repeated(6000).left(65537);
+        CardRecord record;
+        record.set(CardRecord::Titre, QStringLiteral("Nosferatu"));
+        record.set(CardRecord::Resume, QStringLiteral("Fin"));
+        QCOMPARE(WriteCard(record, WriteBytes(path("poster.jpg"), poster), target).errorString, QString());
+        QCOMPARE(ReadBytes(target), CardBytes({.titre = "Nosferatu", .resume = "Fin"}, poster));
+    }
+
+    void readerBoundaries_data()
+    {
+        QTest::addColumn<ReadRow>("row");
+        const QByteArray whole = CardBytes({.titre = "Gold", .resume = QByteArray(500, 'r')});
+        QTest::newRow("marker and part of a field") << ReadRow{"@FCHSC@Go", "", {}};
+        QTest::newRow("1175 bytes, no separator") << ReadRow{whole.left(1175), "", {}};
+        QTest::newRow("1176 bytes") << ReadRow{whole, "", {}};
+        QTest::newRow("1177 bytes") << ReadRow{whole + 'P', "", "P"};
+        QTest::newRow("any separator, 64 KiB and one") << ReadRow{whole.left(1175) + 'Z' + QByteArray(65537, 'p'), "", QByteArray(65537, 'p')};
+        QTest::newRow("marker in small letters") << ReadRow{"@fchsc@" + whole.mid(7), "Fichier incorrect", {}};
+        QTest::newRow("six bytes of marker") << ReadRow{"@FCHSC", "Fichier incorrect", {}};
+        QTest::newRow("empty file") << ReadRow{"", "Fichier incorrect", {}};
+        QTest::newRow("no file") << ReadRow{{}, "Fichier introuvable", {}};
+    }
+
+    void readerBoundaries()
+    {
+        QFETCH(ReadRow, row);
+        QTemporaryDir work;
+        const QString card = row.content.isNull() ? path("none.fsc") : WriteBytes(path("read.fsc"), row.content);
+        const CardReadResult read = ReadCardFile(card, work.path());
+        QCOMPARE(ReadFailureMessage(read), row.message);
+        QCOMPARE(read.ok(), row.message.isEmpty());
+        if (read.ok())
+            QCOMPARE(read.record.bytes(), row.content.mid(7, 1168).leftJustified(1168, ' '));
+        QCOMPARE(read.hasPoster, !row.poster.isNull());
+        QCOMPARE(QFile::exists(work.filePath("fsc_img.tmp")) ? ReadBytes(work.filePath("fsc_img.tmp")) : QByteArray(), row.poster);
+    }
+
+    void headerRewrite_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("isCard");
+        const QByteArray zeroSeparator = CardBytes({.titre = "A much longer title"}).left(1175) + '\0' + QByteArray(70000, 'p');
+        QTest::newRow("with poster, any separator") << zeroSeparator << true;
+        QTest::newRow("1176 bytes, no poster") << CardBytes({.type = "Drame"}) << true;
+        QTest::newRow("1175 bytes") << CardBytes({}).left(1175) << false;
+        QTest::newRow("no marker") << QByteArray(2000, 'x') << false;
+    }
+
+    // Only the text part of a whole card is rewritten; from byte 1175 on,
+    // everything stays.
+    void headerRewrite()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, isCard);
+        const QString card = WriteBytes(path("rewrite.fsc"), content);
+        CardRecord record;
+        record.set(CardRecord::Titre, QStringLiteral("Short"));
+        const QString refused = isCard ? QString() : "Le fichier « " + card + " » n'est pas une fiche Fichoscope.";
+        QCOMPARE(WriteCardHeader(card, record).errorString, refused);
+        QCOMPARE(ReadBytes(card), isCard ? CardBytes({.titre = "Short"}).left(1175) + content.mid(1175) : content);
+    }
+
+    void failedSaveKeepsTheOldCard_data()
+    {
+        QTest::addColumn<FaultRow>("row");
+        const QString cannotWrite = "Impossible d'écrire le fichier « %1/", cannotRead = "Impossible de lire le fichier « %1/";
+        QTest::newRow("target folder missing") << FaultRow{"no/card.fsc", "", 0, cannotWrite + "no/card.fsc » : No such file or directory"};
+        // Not even root can write where a file stands in for the folder.
+        QTest::newRow("target folder is a file") << FaultRow{"file/card.fsc", "", 0, cannotWrite + "file/card.fsc » : Not a directory"};
+        QTest::newRow("poster missing") << FaultRow{"old.fsc", "gone.jpg", 0, cannotRead + "gone.jpg » : No such file or directory"};
+        QTest::newRow("poster is a folder") << FaultRow{"old.fsc", "folder.jpg", 0, cannotRead + "folder.jpg » : file to open is a directory"};
+        // The disk fills up once the target is open: the poster's copy (66000
+        // bytes) fits under the limit, the card does not. Its last bytes,
+        // written as it is committed, start right at the limit: the header
+        // and separator, then one 64 KiB block of the poster.
+        QTest::newRow("disk full while assembling") << FaultRow{"old.fsc", "poster.jpg", 1176 + 65536, cannotWrite + "old.fsc » : File too large"};
+    }
+
+    void failedSaveKeepsTheOldCard()
+    {
+        QFETCH(FaultRow, row);
+        QTemporaryDir dir;
+        const QByteArray old = CardBytes({.titre = "Old"}, "OLD POSTER");
+        WriteBytes(dir.filePath("old.fsc"), old);
+        WriteBytes(dir.filePath("file"), "");
+        WriteBytes(dir.filePath("poster.jpg"), QByteArray(66000, 'p'));
+        QVERIFY(QDir(dir.path()).mkdir("folder.jpg"));
+        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limited{row.fileSizeLimit ? rlim_t(row.fileSizeLimit) : saved.rlim_cur, saved.rlim_max};
+        const auto signalWas = std::signal(SIGXFSZ, SIG_IGN); // a failed write, not the end of the program
+        setrlimit(RLIMIT_FSIZE, &limited);
+        const IoStatus status = WriteCard(CardRecord(), row.poster.isEmpty() ? QString() : dir.filePath(row.poster), dir.filePath(row.target));
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, signalWas);
+
+        QCOMPARE(status.errorString, row.message.arg(dir.path()));
+        QCOMPARE(ReadBytes(dir.filePath("old.fsc")), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCard)
+#include "test_card.moc"

@@ -1,0 +1,327 @@
+// The editor as the user drives it: its messages, a card from new to saved,
+// opened, reset and saved again, the field checks, the actors list and the
+// poster.
+#include "app/Startup.h"
+#include "app/Twips.h"
+#include "editor/ActorsList.h"
+#include "editor/PosterGeometry.h"
+#include "editor/SummaryBox.h"
+#include "editor/frmMain.h"
+#include "support/CardBytes.h"
+#include "support/Pictures.h"
+#include "support/ScriptedDesktop.h"
+#include "support/TestFiles.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using EditorAction = std::function<void(frmMain &, ScriptedDesktop &)>;
+struct MessageRow { EditorAction action; MessageRequest message; bool endsTheProgram = false; };
+struct NumberRow { QString box, text, kept; };
+struct PosterRow { QSize pixels; QRect shown; int outerHeight; };
+Q_DECLARE_METATYPE(MessageRow)
+Q_DECLARE_METATYPE(NumberRow)
+Q_DECLARE_METATYPE(PosterRow)
+
+namespace {
+
+// The title bar and which of Save, Save As and Reset are enabled.
+QString State(const frmMain &e)
+{
+    return e.windowTitle() + (e.mnuFileSave->isEnabled() ? " S" : "") + (e.mnuFileSaveAs->isEnabled() ? " A" : "")
+           + (e.mnuPopReset->isEnabled() ? " R" : "");
+}
+
+// The names in the actors list, read without selecting any.
+QStringList Listed(const frmMain &e)
+{
+    QStringList names;
+    for (int i = 0; i < e.cboActeurs->count(); ++i)
+        names << e.cboActeurs->itemText(i);
+    return names;
+}
+
+} // namespace
+
+class TestEditor : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<ScriptedDesktop> m_user;
+    QPointer<frmMain> m_e; // as start-up shows it, for each test
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void initTestCase() { SetTwipsDpi(96); } // 15 twips a pixel
+
+    void init()
+    {
+        m_user = std::make_unique<ScriptedDesktop>();
+        Main(QString());
+        m_e = qobject_cast<frmMain *>(ShownWindow("frmMain"));
+        QVERIFY(m_e);
+    }
+
+    void cleanup()
+    {
+        m_user->answers = {Answer::No}; // to the question on closing a modified card
+        for (QWidget *window : QApplication::topLevelWidgets())
+            window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!m_e);
+        m_user.reset();
+        QCOMPARE(WorkFoldersLeft(), QStringList());
+    }
+
+    void messages_data()
+    {
+        QTest::addColumn<MessageRow>("row");
+        const auto ok = [](const QString &text, MessageIcon icon) { return MessageRequest{text, MessageButtons::Ok, icon}; };
+        const auto ask = [](const QString &text, MessageIcon icon) {
+            return MessageRequest{text, MessageButtons::YesNoCancel, icon, Answer::Yes};
+        };
+        const QString dir = m_dir.path();
+        const QString format = "Format invalide.\rLa durée doit se composer d'un chiffre pour l'heure\ret de deux %1 pour les minutes";
+        using U = ScriptedDesktop;
+        QTest::newRow("save without title") << MessageRow{[](frmMain &e, U &) { e.Save(); },
+                                                         ok("Vous devez entrer le titre du film", MessageIcon::None)};
+        QTest::newRow("new, modified") << MessageRow{[](frmMain &e, U &) { e.txtType->setText("x"); e.New(); },
+                                                    ask("Voulez-vous enregistrer la fiche avant de quitter ?", MessageIcon::Question)};
+        QTest::newRow("open, modified") << MessageRow{[](frmMain &e, U &) { e.txtType->setText("x"); e.Open(); },
+                                                     ask("Voulez-vous enregistrer la fiche actuelle ?", MessageIcon::Question)};
+        QTest::newRow("close, modified") << MessageRow{[](frmMain &e, U &) { e.txtType->setText("x"); e.close(); },
+                                                      ask("Enregistrer les modifications apportées à \"Nouveau\" ?", MessageIcon::Warning)};
+        QTest::newRow("no picture") << MessageRow{[dir](frmMain &e, U &) { e.TakePoster(WriteBytes(dir + "/t.jpg", "t")); },
+                                                 ok("Image incorrecte", MessageIcon::Critical)};
+        QTest::newRow("year") << MessageRow{[](frmMain &e, U &) { e.txtAnnee->setText("a"); },
+                                           ok("Format invalide.\rL'année doit se composer de 4 chiffres", MessageIcon::Information)};
+        // "chiffes" is the hours message's own wording.
+        QTest::newRow("hours") << MessageRow{[](frmMain &e, U &) { e.txtDuree1->setText("a"); },
+                                            ok(format.arg("chiffes"), MessageIcon::Information)};
+        QTest::newRow("minutes") << MessageRow{[](frmMain &e, U &) { e.txtDuree2->setText("a"); },
+                                              ok(format.arg("chiffres"), MessageIcon::Information)};
+        QTest::newRow("open a missing card") << MessageRow{[dir](frmMain &e, U &u) { u.files = {dir + "/none.fsc"}; e.Open(); },
+                                                          ok("Fichier introuvable", MessageIcon::Critical), true};
+        QTest::newRow("open an unreadable card")
+            << MessageRow{[](frmMain &e, U &u) { u.files = {"/proc/self/mem"}; e.Open(); },
+                          ok("Impossible de lire le fichier « /proc/self/mem » : Input/output error", MessageIcon::Critical)};
+    }
+
+    void messages()
+    {
+        QFETCH(MessageRow, row);
+        m_user->answers = {Answer::Cancel};
+        row.action(*m_e, *m_user);
+        QCOMPARE(m_user->messages, QList<MessageRequest>{row.message});
+        QCOMPARE(m_user->ended, row.endsTheProgram ? QList<int>{1} : QList<int>());
+        QVERIFY(m_e->isVisible());
+    }
+
+    // Typed and saved new; then only its text part while its poster is
+    // unchanged, then whole again; saved as another card; opened, its poster
+    // removed and put back, written whole when its file has gone. A save that
+    // fails changes nothing on screen, and a window closing stays open.
+    void cardFromNewToSavedAndOpened()
+    {
+        frmMain &e = *m_e;
+        const QByteArray poster = Picture({30, 45});
+        const QString shelf = path("shelf"), card = path("shelf/Casablanca.fsc");
+        QVERIFY(QDir().mkpath(shelf));
+        QCOMPARE(State(e), "Fichoscope [Nouveau]");
+        for (auto [box, typed] : {std::pair{e.txtTitre, "Casablanca "}, {e.txtAnnee, "1942"}, {e.txtDuree1, "7"},
+                                  {e.txtDuree2, "5"}, {e.txtRealisateur, "Curtiz"}})
+            QTest::keyClicks(box, typed);
+        for (const char *actor : {"Bogart", "Bergman"}) {
+            QTest::keyClicks(e.cboActeurs, actor);
+            QTest::keyClick(e.cboActeurs, Qt::Key_Return);
+        }
+        e.txtResume->setPlainText("Rick\nIlsa");
+        QCOMPARE(State(e), "Fichoscope [Nouveau*] S");
+        m_user->files = {card};
+        QVERIFY(e.Save());
+        QCOMPARE(m_user->dialogs.last().initialName, "Casablanca .fsc");
+        CardFields fields{"Casablanca ", "1942", " 7", "5", "", "Curtiz", "Bogart|Bergman|", "Rick\r\nIlsa"};
+        QCOMPARE(ReadBytes(card), CardBytes(fields));
+        QCOMPARE(State(e), "Fichoscope [Casablanca.fsc] R");
+
+        e.txtType->setText("Drame");
+        QCOMPARE(State(e), "Fichoscope [Casablanca.fsc*] S A R");
+        QVERIFY(e.TakePoster(WriteBytes(path("p.jpg"), poster)));
+        QVERIFY(e.Save());
+        fields.type = "Drame";
+        QCOMPARE(ReadBytes(card), CardBytes(fields, poster));
+        WriteBytes(path("p.jpg"), "changed since"); // a header rewrite keeps the card's own poster
+        e.txtRealisateur->setText("Michael Curtiz");
+        QVERIFY(e.Save());
+        fields.realisateur = "Michael Curtiz";
+        const QByteArray saved = CardBytes(fields, poster);
+        QCOMPARE(ReadBytes(card), saved);
+        e.txtAnnee->setText("1943");
+        m_user->files = {path("Copie.fsc")};
+        e.SaveAs();
+        QCOMPARE(m_user->dialogs.last().initialName, card);
+        fields.annee = "1943";
+        QCOMPARE(ReadBytes(path("Copie.fsc")), CardBytes(fields, poster));
+        QCOMPARE(ReadBytes(card), saved);
+        QCOMPARE(State(e), "Fichoscope [Copie.fsc] R");
+
+        // Read back, trailing blanks go and the minutes take two digits.
+        m_user->files = {card};
+        e.Open();
+        const QStringList shown{e.txtTitre->text(), e.txtAnnee->text(), e.txtDuree1->text(), e.txtDuree2->text(),
+                                Listed(e).join('|'), e.txtResume->toPlainText()};
+        QCOMPARE(shown, QStringList({"Casablanca", "1942", "7", "05", "Bogart|Bergman", "Rick\nIlsa"}));
+        QCOMPARE(WorkFoldersLeft().size(), 1); // the reset copy of the poster
+        e.Preview();
+        QWidget *previewed = ShownWindow("frmInfos");
+        QVERIFY(previewed);
+        QCOMPARE(previewed->findChild<QLabel *>("lblTitre")->text(), "Casablanca");
+        QVERIFY(previewed->findChild<QLabel *>("imgAffiche")->isVisible()); // the opened card's poster
+        previewed->close();
+        e.RemovePoster();
+        QCOMPARE(State(e), "Fichoscope [Casablanca.fsc*] S A R");
+        QVERIFY(QFile::remove(card));
+        e.mnuPopReset->trigger();
+        QVERIFY(e.imgAffiche->isVisible() && !e.blnAffiMod); // the poster is the card's own again
+        QVERIFY(e.Save());
+        fields = {"Casablanca", "1942", " 7", "05", "Drame", "Michael Curtiz", "Bogart|Bergman|", "Rick\r\nIlsa"};
+        QCOMPARE(ReadBytes(card), CardBytes(fields, poster));
+
+        QVERIFY(QDir(shelf).removeRecursively());
+        e.txtType->setText("Film noir");
+        m_user->answers = {Answer::Yes}; // to saving it, as it closes
+        QVERIFY(!e.close());
+        QCOMPARE(m_user->messages.last().icon, MessageIcon::Critical);
+        QCOMPARE(State(e), "Fichoscope [Casablanca.fsc*] S A R");
+        m_user->answers = {Answer::No};
+        e.New();
+        QCOMPARE(State(e) + e.txtTitre->text(), "Fichoscope [Nouveau]");
+    }
+
+    // A text that is no number loses its last character, with a message each
+    // time, until it is one.
+    void numbersOnly_data()
+    {
+        QTest::addColumn<NumberRow>("row");
+        QTest::newRow("letter inside") << NumberRow{"txtAnnee", "1x95", "1"};
+        QTest::newRow("inf") << NumberRow{"txtAnnee", "inf", ""};
+        QTest::newRow("signed") << NumberRow{"txtAnnee", "-123", "-123"};
+        QTest::newRow("lone sign") << NumberRow{"txtDuree2", "-", ""};
+    }
+
+    void numbersOnly()
+    {
+        QFETCH(NumberRow, row);
+        auto *box = m_e->findChild<QLineEdit *>(row.box);
+        box->setText(row.text);
+        QCOMPARE(box->text(), row.kept);
+        QCOMPARE(m_user->messages.size(), row.text.size() - row.kept.size());
+        QVERIFY(m_e->blnModified);
+    }
+
+    // Stored, a line break takes two of the summary's 500 characters.
+    void summaryCountsLineBreaksTwice()
+    {
+        SummaryBox *summary = m_e->txtResume;
+        QTest::keyClicks(summary, QString(497, u'a'));
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Return, Qt::Key_B, Qt::Key_C})
+            QTest::keyClick(summary, key);
+        QCOMPARE(summary->toPlainText(), QString(497, u'a') + "\nb");
+        summary->setPlainText(QString(495, u'a'));
+        summary->moveCursor(QTextCursor::End);
+        QGuiApplication::clipboard()->setText("1\r\n2\r\n3");
+        summary->paste();
+        QCOMPARE(summary->toPlainText(), QString(495, u'a') + "1\n2");
+    }
+
+    // "|" ends each name in the card; fifty characters, ten names at most: a
+    // full list lets its names be edited, never an eleventh be added.
+    void actorsList()
+    {
+        QComboBox *box = m_e->cboActeurs;
+        const auto enter = [box](const QString &typed) { QTest::keyClicks(box, typed); QTest::keyClick(box, Qt::Key_Return); };
+        const auto choose = [box](int index) { box->setCurrentIndex(index); emit box->activated(index); };
+        for (const QString &name : {QString("An|ne"), QString(60, u'x'), QString("Carl")})
+            enter(name);
+        QCOMPARE(Listed(*m_e), QStringList({"Anne", QString(50, u'x'), "Carl"}));
+        QCOMPARE(State(*m_e), "Fichoscope [Nouveau*] S");
+        choose(1);
+        box->lineEdit()->clear();
+        enter("Bea");
+        choose(0);
+        m_e->cmdActSupp->click(); // the removed name stays typed
+        box->lineEdit()->clear();
+        for (const char *name : {"3", "4", "5", "6", "7", "8", "9", "10", "11"})
+            enter(name);
+        choose(9);
+        QTest::keyClick(box, Qt::Key_Escape);
+        enter("11");
+        QCOMPARE(Listed(*m_e), QStringList({"Bea", "Carl", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    }
+
+    void posterSizesTheWindow_data()
+    {
+        QTest::addColumn<PosterRow>("row");
+        // 3000 x 4440 twips shown 1935 wide: 2863.8 high, at 4200, 960; 960 + 2864 + 855 = 4679.
+        QTest::newRow("portrait") << PosterRow{{200, 296}, {280, 64, 129, 191}, 312};
+        // 6000 x 9000 twips: 2902.5, made 2902, the even neighbour; 960 + 2902 + 855 = 4717.
+        QTest::newRow("half to even") << PosterRow{{400, 600}, {280, 64, 129, 193}, 314};
+        // No poster: the summary's bottom (2160 + 1455) is the lower; 3615 + 855 = 4470.
+        QTest::newRow("none") << PosterRow{{}, {280, 64, 129, 0}, 298};
+    }
+
+    void posterSizesTheWindow()
+    {
+        QFETCH(PosterRow, row);
+        QVERIFY(m_e->Pic2Img(row.pixels.isValid() ? WriteBytes(path("p.jpg"), Picture(row.pixels)) : QString()));
+        QCOMPARE(m_e->imgAffiche->geometry(), row.shown);
+        QCOMPARE(m_e->imgAffiche->isVisible(), row.pixels.isValid());
+        QCoreApplication::sendPostedEvents(); // the window follows its new layout
+        QCOMPARE(m_e->frameGeometry().height(), row.outerHeight);
+        // 960 + 30952 + 855 = 32767 is the last height that fits 16 bits.
+        QCOMPARE(EditorOuterHeight(30952), 32767);
+        QCOMPARE(EditorOuterHeight(30953), std::nullopt);
+    }
+
+    void hostilePictures_data() { AddHostilePictureRows(); }
+
+    void hostilePictures()
+    {
+        QFETCH(QByteArray, picture);
+        QFETCH(bool, shown);
+        QCOMPARE(m_e->TakePoster(WriteBytes(path("hostile.jpg"), picture)), shown);
+        QCOMPARE(m_e->imgAffiche->isVisible(), shown);
+        QCOMPARE(State(*m_e), shown ? "Fichoscope [Nouveau*] S" : "Fichoscope [Nouveau]");
+    }
+
+    // A picture is taken on the poster's column only; a card anywhere, after
+    // the question about the card on screen.
+    void fileDrops()
+    {
+        const auto drop = [this](const char *onto, const QString &file) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(file)});
+            QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent drop({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(m_e->findChild<QWidget *>(onto), &enter);
+            QApplication::sendEvent(m_e->findChild<QWidget *>(onto), &drop);
+        };
+        drop("txtType", WriteBytes(path("p.jpg"), Picture({10, 10})));
+        QCOMPARE(m_e->windowTitle(), "Fichoscope [Nouveau]");
+        drop("fraAffiche", path("p.jpg"));
+        QCOMPARE(m_e->windowTitle(), "Fichoscope [Nouveau*]");
+        m_user->answers = {Answer::No};
+        drop("txtRealisateur", WriteBytes(path("c.fsc"), CardBytes({.titre = "Alien"})));
+        QCOMPARE(m_user->messages.size(), 1);
+        QCOMPARE(m_e->windowTitle(), "Fichoscope [c.fsc]");
+    }
+};
+
+QTEST_MAIN(TestEditor)
+#include "test_editor.moc"

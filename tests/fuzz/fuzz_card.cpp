@@ -1,0 +1,51 @@
+// Feeds arbitrary files to the card reader and the header rewrite, and
+// checks what they do against the bytes they were given.
+#include "card/CardReader.h"
+#include "card/CardWriter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+QByteArray Slurp(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static QTemporaryDir dir;
+    const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QString card = dir.filePath(QStringLiteral("card.fsc")), poster = dir.filePath(QStringLiteral("fsc_img.tmp"));
+    QFile::remove(poster);
+    QFile file(card);
+    Check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(input) == input.size());
+    file.close();
+
+    const CardReadResult read = ReadCardFile(card, dir.path());
+    Check(read.ok() == input.startsWith("@FCHSC@"));
+    if (!read.ok())
+        return 0;
+    Check(read.record.bytes() == input.mid(7, CardRecord::Size).leftJustified(CardRecord::Size, ' '));
+    Check(read.hasPoster == (input.size() > kPosterOffset) && Slurp(poster) == input.mid(kPosterOffset));
+
+    // Only a whole card is rewritten, and only its text part.
+    const bool rewritten = WriteCardHeader(card, CardRecord()).ok();
+    Check(rewritten == (input.size() >= kPosterOffset));
+    const QByteArray header = QByteArray("@FCHSC@") + QByteArray(CardRecord::Size, ' ');
+    Check(Slurp(card) == (rewritten ? header + input.mid(kHeaderSize) : input));
+    return 0;
+}
