@@ -10,8 +10,17 @@
 #include "support/ScriptedDesktop.h"
 #include "support/TestFiles.h"
 
+#include "app/TerminationSignals.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QtTest>
+
+#include <csignal>
+#include <cstdio>
 
 struct NameRow { QString typed, proposed, saved; };
 struct FaceRow { QString commandLine, title, message; }; // title: of the one window shown
@@ -19,6 +28,43 @@ struct BoxRow { MessageButtons buttons; int shown; Answer defaultButton; int key
 Q_DECLARE_METATYPE(NameRow)
 Q_DECLARE_METATYPE(FaceRow)
 Q_DECLARE_METATYPE(BoxRow)
+
+namespace {
+
+constexpr char kHoldArgument[] = "--hold-work-folder";
+
+// Stands for an editor with unsaved changes: it will not close by itself.
+class UnclosableWindow : public QWidget
+{
+    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+};
+
+// This program started again as another run of the program: it makes a work
+// folder in the given parent, says where, and runs until a signal ends it.
+int HoldWorkFolder(const QString &parent)
+{
+    UnclosableWindow window;
+    window.show();
+    for (const int ending : {SIGTERM, SIGHUP, SIGINT}) // as from a terminal, whatever the runner ignores
+        std::signal(ending, SIG_DFL);
+    EndOnTerminationSignals();
+    const QString folder = CreateWorkFolder(NameOrder::TimeFirst, parent);
+    WriteBytes(WorkFile(folder, kPosterFileName), "poster");
+    std::printf("%s\n", qPrintable(folder));
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}
+
+// Starts a run holding a work folder in parent; the folder once it exists.
+QString StartHolder(QProcess &run, const QString &parent)
+{
+    run.start(QCoreApplication::applicationFilePath(), {QLatin1String(kHoldArgument), parent});
+    while (!run.canReadLine() && run.waitForReadyRead(30000)) {
+    }
+    return QString::fromLocal8Bit(run.readLine()).trimmed();
+}
+
+} // namespace
 
 class TestApp : public QObject
 {
@@ -70,6 +116,44 @@ private slots:
     }
 
     // The program's own limit: 4096 x 6144 pixels at 4 bytes are its 96 MB.
+    // A run killed outright leaves its folder to the next start, which
+    // removes it and nothing else; a run ended by a signal removes its own.
+    void foldersGoWithTheirProgram_data()
+    {
+        QTest::addColumn<int>("ending");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+
+    void foldersGoWithTheirProgram()
+    {
+        QFETCH(int, ending);
+        QTemporaryDir parent;
+        QProcess killed, running;
+        const QString killedFolder = StartHolder(killed, parent.path());
+        const QString runningFolder = StartHolder(running, parent.path());
+        QVERIFY(FileExists(WorkFile(killedFolder, kPosterFileName)));
+        killed.kill();
+        QVERIFY(killed.waitForFinished());
+        // Left alone: a marked folder not named as a work folder, and a work
+        // folder without a mark.
+        const QString notNamed = parent.filePath(".$Films"), unmarked = parent.filePath(".$4E27EA144C1");
+        for (const QString &folder : {notNamed, unmarked}) {
+            QVERIFY(QDir().mkdir(folder));
+            WriteBytes(WorkFile(folder, kPosterFileName), "keep");
+        }
+        WriteBytes(WorkFile(notNamed, kLockFileName), "");
+        RemoveAbandonedWorkFolders(parent.path());
+        QVERIFY(!QFileInfo::exists(killedFolder));
+        for (const QString &folder : {runningFolder, notNamed, unmarked})
+            QVERIFY2(FileExists(WorkFile(folder, kPosterFileName)), qPrintable(folder));
+        ::kill(running.processId(), ending);
+        QVERIFY(running.waitForFinished());
+        QCOMPARE(running.exitCode(), 128 + ending);
+        QVERIFY(!QFileInfo::exists(runningFolder));
+    }
+
     void pictureSizeLimit()
     {
         QCOMPARE(PosterPicture::fromFile(WriteBytes(m_home.filePath("fits.bmp"), BlankBmp({4096, 6144}))).decodedWhole().size(),
@@ -119,6 +203,7 @@ private slots:
         QTest::newRow("quoted card") << FaceRow{"\"%1\"", " Fichoscope", ""};
         QTest::newRow("card unquoted") << FaceRow{"%1", " Fichoscope", ""};
         QTest::newRow("two quotes") << FaceRow{"\"\"", "", "Fichier introuvable"};
+        QTest::newRow("empty argument") << FaceRow{JoinedArguments({QString()}), "", "Fichier introuvable"};
     }
 
     void commandLineChoosesTheFace()
@@ -134,6 +219,73 @@ private slots:
         const MessageRequest told{row.message, MessageButtons::Ok, MessageIcon::Critical};
         QCOMPARE(desk.messages, row.message.isEmpty() ? QList<MessageRequest>() : QList<MessageRequest>{told});
         QCOMPARE(desk.ended, row.message.isEmpty() ? QList<int>() : QList<int>{1});
+    }
+
+    // Qt's own save prompt, answered as a user would; a dialog left open is
+    // turned down so that nothing hangs.
+    void realSavePrompt_data()
+    {
+        QTest::addColumn<QString>("typed"); // empty: the proposed name is kept
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("chosen"); // in the documents folder; empty: cancelled
+        QTest::newRow("proposed name") << "" << int(Qt::Key_Return) << "Casablanca.fsc";
+        QTest::newRow("new name") << "Vertigo" << int(Qt::Key_Return) << "Vertigo";
+        QTest::newRow("existing card, no question") << "old.fsc" << int(Qt::Key_Return) << "old.fsc";
+        QTest::newRow("escape") << "Vertigo" << int(Qt::Key_Escape) << "";
+    }
+
+    void realSavePrompt()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(QString, chosen);
+        WriteBytes(m_documents + "old.fsc", "old");
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+            auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+            QCOMPARE(name->text(), "Casablanca.fsc");
+            if (!typed.isEmpty()) {
+                name->selectAll();
+                QTest::keyClicks(name, typed);
+            }
+            QTest::keyClick(name, Qt::Key(key));
+        });
+        QTimer guard;
+        connect(&guard, &QTimer::timeout, [] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        guard.start(5000);
+        const FileDialogRequest request{"Fichier à enregistrer", CardFilters(), m_documents, "Casablanca.fsc",
+                                        FileChoice::SaveTarget};
+        QCOMPARE(QtDesktop().chooseFile(nullptr, request), chosen.isEmpty() ? QString() : m_documents + chosen);
+        QVERIFY(!QDir(m_home.filePath(".config")).exists());
+    }
+
+    // The real desktop asks xdg-open, here a stand-in whose exit status is
+    // that of its last line.
+    void realOpenAnswersWithTheHandlersStatus_data()
+    {
+        QTest::addColumn<QByteArray>("handler");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("no method available") << QByteArray("exit 3") << false;
+        QTest::newRow("the video's absolute path") << QByteArray("[ \"$1\" = '/films/Le Mépris.avi' ]") << true;
+    }
+
+    void realOpenAnswersWithTheHandlersStatus()
+    {
+        QFETCH(QByteArray, handler);
+        QFETCH(bool, opened);
+        QTemporaryDir bin;
+        const QString xdgOpen = WriteBytes(bin.filePath("xdg-open"), "#!/bin/sh\n" + handler + '\n');
+        QVERIFY(QFile::setPermissions(xdgOpen, QFile::ReadOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        const bool answer = QtDesktop().openUrl(QUrl::fromLocalFile("/films/Le Mépris.avi"));
+        qputenv("PATH", path);
+        QCOMPARE(answer, opened);
     }
 
     void realMessageBoxAnswers_data()
@@ -164,5 +316,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestApp)
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], kHoldArgument) == 0)
+        return HoldWorkFolder(QString::fromLocal8Bit(argv[2]));
+    TestApp test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_app.moc"

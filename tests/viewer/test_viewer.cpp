@@ -5,6 +5,7 @@
 #include "support/ScriptedDesktop.h"
 #include "support/TestFiles.h"
 #include "viewer/LoadViewer.h"
+#include "viewer/ViewerText.h"
 #include "viewer/ViewerLayout.h"
 
 #include <QLabel>
@@ -81,6 +82,35 @@ private slots:
         QCOMPARE(g.cmdPlay, (TwipsBox{w - 1515 - 1200, h - 990, 1095, 495}));
         QCOMPARE(g.lnRealWorld, (TwipsLine{w, 0, w, 7080}));
         QCOMPARE(QSizeF(g.picAffiche.left, g.lblTitre.width), QSizeF(w, w));
+    }
+
+    // The video beside a card: same name in any case, exact case first, avi
+    // before divx; found from a relative card path, given as an absolute one.
+    void videoBesideTheCard_data()
+    {
+        QTest::addColumn<QString>("card");
+        QTest::addColumn<QStringList>("files"); // beside it; "/" ends a folder
+        QTest::addColumn<QString>("video");     // empty: none
+        QTest::newRow("none") << "Alien.fsc" << QStringList{} << "";
+        QTest::newRow("avi first") << "Alien.fsc" << QStringList{"Alien.divx", "Alien.avi"} << "Alien.avi";
+        QTest::newRow("a folder is no video") << "Alien.fsc" << QStringList{"Alien.avi/", "Alien.DivX"} << "Alien.DivX";
+        QTest::newRow("any case, avi first") << "ALIEN.FSC" << QStringList{"alien.divx", "alien.Avi"} << "alien.Avi";
+        QTest::newRow("exact case first") << "Alien.fsc" << QStringList{"ALIEN.avi", "Alien.avi"} << "Alien.avi";
+    }
+
+    void videoBesideTheCard()
+    {
+        QFETCH(QString, card);
+        QFETCH(QStringList, files);
+        QFETCH(QString, video);
+        QTemporaryDir folder(path("videoXXXXXX"));
+        for (const QString &file : files)
+            QVERIFY(file.endsWith(u'/') ? QDir(folder.path()).mkdir(file) : !WriteBytes(folder.filePath(file), "").isEmpty());
+        const QString current = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        const QString found = FindVideoFile(card);
+        QDir::setCurrent(current);
+        QCOMPARE(found, video.isEmpty() ? QString() : folder.filePath(video));
     }
 
     void showsACard()
