@@ -22,8 +22,10 @@ ensure_packages() {
 }
 
 # Compilers go through ccache when it is there; paths below the repository
-# count from its root, so that clones and worktrees share the cache.
+# count from its root, and the build folder stays out of the hash even with
+# debug information, so that clones and worktrees share the cache.
 export CCACHE_BASEDIR="$ROOT"
+export CCACHE_NOHASHDIR=true
 LAUNCHER=()
 command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
