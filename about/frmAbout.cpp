@@ -1,16 +1,16 @@
 #include "about/frmAbout.h"
 
 #include "app/Desktop.h"
+#include "app/Centre.h"
 #include "app/Fonts.h"
+#include "app/MouseClick.h"
 #include "app/KeyboardAccess.h"
 #include "app/Twips.h"
 #include "resources/Resources.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
 #include <algorithm>
@@ -87,6 +87,7 @@ frmAbout::frmAbout(QWidget *parent, AppVersion version)
     m_lblWeb->setCursor(HandCursor());
     m_lblWeb->setMouseTracking(true);
     m_lblWeb->installEventFilter(this);
+    connect(new MouseClick(m_lblWeb), &MouseClick::clicked, this, [this] { open(QUrl(m_lblWeb->text())); });
 
     m_cmdMail = new QPushButton(QStringLiteral("Envoyer un e-m@il au programmeur"), this);
     m_cmdMail->setObjectName(QStringLiteral("cmdMail"));
@@ -116,20 +117,13 @@ frmAbout::frmAbout(QWidget *parent, AppVersion version)
 
     setWindowTitle(QStringLiteral("À propos de ") + m_lblTitle->text());
     // Centred on the screen rather than over the editor.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+    CentreOnScreen(this, size());
 }
 
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove && (watched == m_lblWeb || watched == m_lblAuthor)) {
         highlightWeb(watched == m_lblWeb);
-        return true;
-    }
-    if (watched == m_lblWeb && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && m_lblWeb->rect().contains(mouse->position().toPoint()))
-            open(QUrl(m_lblWeb->text()));
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -21,10 +21,13 @@ void Open(QBuffer &buffer, QImageReader &reader)
 PosterPicture PosterPicture::fromFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    return file.open(QIODevice::ReadOnly) ? fromBytes(file.readAll()) : PosterPicture();
+}
+
+PosterPicture PosterPicture::fromBytes(const QByteArray &bytes)
+{
     PosterPicture picture;
-    picture.m_bytes = file.readAll();
+    picture.m_bytes = bytes;
     QBuffer buffer(&picture.m_bytes);
     QImageReader reader;
     Open(buffer, reader);

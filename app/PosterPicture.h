@@ -17,8 +17,12 @@ public:
     // Null for a file that is missing or unreadable, that holds no picture,
     // or whose header claims more than the memory a poster may take.
     static PosterPicture fromFile(const QString &path);
+    // The same for a picture file's bytes already read.
+    static PosterPicture fromBytes(const QByteArray &bytes);
 
     bool isNull() const { return m_size.isEmpty(); }
+    // The picture file's own bytes.
+    const QByteArray &bytes() const { return m_bytes; }
     // The natural size, as the picture's header gives it.
     QSize size() const { return m_size; }
     // The picture decoded at that size, its proportions not kept; null when

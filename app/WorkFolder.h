@@ -47,3 +47,25 @@ bool FileExists(const QString &path);
 
 // folder + "/" + name.
 QString WorkFile(const QString &folder, const char *name);
+
+// A work folder for the time of one operation, as QTemporaryDir is: made at
+// once and removed, with the files the program put in it, when it goes out
+// of scope.
+class TemporaryWorkFolder
+{
+public:
+    explicit TemporaryWorkFolder(NameOrder order)
+        : m_path(CreateWorkFolder(order))
+    {
+    }
+    ~TemporaryWorkFolder() { RemoveWorkFolder(m_path); }
+    TemporaryWorkFolder(const TemporaryWorkFolder &) = delete;
+    TemporaryWorkFolder &operator=(const TemporaryWorkFolder &) = delete;
+
+    // False when no folder could be made.
+    bool isValid() const { return !m_path.isEmpty(); }
+    QString filePath(const char *name) const { return WorkFile(m_path, name); }
+
+private:
+    const QString m_path;
+};

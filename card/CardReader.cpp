@@ -1,9 +1,10 @@
 #include "card/CardReader.h"
 
-#include "app/WorkFolder.h"
+#include "card/CardHeader.h"
 #include "card/FileCopy.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -28,34 +29,26 @@ QString ReadFailureMessage(const CardReadResult &card)
     return card.errorString;
 }
 
-CardReadResult ReadCardFile(const QString &cardPath, const QString &workFolder)
+CardReadResult ReadCardFile(const QString &cardPath)
 {
-    if (!FileExists(cardPath))
+    if (cardPath.isEmpty() || !QFileInfo(cardPath).isFile())
         return Failed(CardReadStatus::MissingFile);
-    QFile card(cardPath);
-    if (!card.open(QIODevice::ReadOnly))
-        return Failed(CardReadStatus::Unreadable, CannotRead(card));
+    QFile file(cardPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failed(CardReadStatus::Unreadable, CannotRead(file));
 
-    const QByteArray header = card.read(kPosterOffset); // marker, record, separator
-    if (card.error() != QFileDevice::NoError)
-        return Failed(CardReadStatus::Unreadable, CannotRead(card));
-    if (!IsCardMarker({header.left(kMarkerSize)}))
-        return Failed(CardReadStatus::NotACard);
-
+    const CardHeader header = ReadCardHeader(file);
+    switch (header.status) {
+    case CardHeader::Ok: break;
+    case CardHeader::NotACard: return Failed(CardReadStatus::NotACard);
+    case CardHeader::Unreadable: return Failed(CardReadStatus::Unreadable, CannotRead(file));
+    }
     CardReadResult result;
-    result.record = CardRecord::fromBytes(header.mid(kMarkerSize, CardRecord::Size));
-    if (card.atEnd())
-        return result;
-
-    if (workFolder.isEmpty())
-        return Failed(CardReadStatus::Unreadable, NoWorkFolder());
-    QFile poster(WorkFile(workFolder, kPosterFileName));
-    if (!poster.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return Failed(CardReadStatus::Unreadable, CannotWrite(poster));
-    if (IoStatus copied = CopyRest(card, poster); !copied.ok())
-        return Failed(CardReadStatus::Unreadable, copied.errorString);
-    if (!poster.flush())
-        return Failed(CardReadStatus::Unreadable, CannotWrite(poster));
-    result.hasPoster = true;
+    result.record = header.record;
+    if (header.posterLength > 0 && header.posterLength <= kMaxPosterBytes) {
+        result.poster = file.read(header.posterLength);
+        if (result.poster.size() != header.posterLength)
+            return Failed(CardReadStatus::Unreadable, CannotRead(file));
+    }
     return result;
 }

@@ -2,20 +2,21 @@
 
 #include "card/CardRecord.h"
 
+#include <QByteArray>
 #include <QString>
 
 enum class CardReadStatus {
     Ok,
     MissingFile, // nothing at the path, an empty path or a folder
     NotACard,    // the file does not begin with the marker
-    Unreadable,  // the file or the extracted poster could not be read or written
+    Unreadable,  // the file could not be read
 };
 
 struct [[nodiscard]] CardReadResult
 {
     CardReadStatus status = CardReadStatus::Ok;
     CardRecord record;
-    bool hasPoster = false;
+    QByteArray poster;   // the picture file's own bytes; empty for none
     QString errorString; // French, for Unreadable
 
     bool ok() const { return status == CardReadStatus::Ok; }
@@ -25,8 +26,13 @@ struct [[nodiscard]] CardReadResult
 // "Fichier incorrect", or the reason the file could not be read.
 QString ReadFailureMessage(const CardReadResult &card);
 
-// Reads a card file. When the card carries a poster, its bytes are written
-// into the work folder's poster file. A file that begins with the marker
-// but is shorter than a whole card reads as a record filled in part (the
-// rest spaces) and no poster.
-CardReadResult ReadCardFile(const QString &cardPath, const QString &workFolder);
+// Decoded pictures are limited to 96 MB, which no larger picture file fits
+// in: a poster past this size could never be shown, so it is left unread.
+inline constexpr qint64 kMaxPosterBytes = qint64(128) << 20;
+
+// Reads a card file: its record and its poster's bytes. A file that begins
+// with the marker but is shorter than a whole card reads as a record filled
+// in part (the rest spaces) and no poster; so does a poster past the limit,
+// which stays in the file: a save that keeps the poster rewrites only the
+// text part.
+CardReadResult ReadCardFile(const QString &cardPath);

@@ -1,27 +1,23 @@
 #include "editor/ActorsList.h"
 
-#include "editor/frmMain.h"
-
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
-ActorsList::ActorsList(frmMain &editor)
-    : QObject(&editor)
-    , m_editor(editor)
-    , m_box(editor.cboActeurs)
+ActorsList::ActorsList(QComboBox *box, QPushButton *removeButton)
+    : QObject(box)
+    , m_box(box)
+    , m_removeButton(removeButton)
 {
-    QComboBox *box = editor.cboActeurs;
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert); // Enter is handled here
     box->setCompleter(nullptr);                // names are typed whole
-    box->setProperty("Tag", QString::fromLatin1(kUnlocked));
     box->installEventFilter(this);
     // Only the user's edits: a text set by choosing an entry must stay.
     connect(box->lineEdit(), &QLineEdit::textEdited, this, &ActorsList::ApplyTextRule);
     connect(box, &QComboBox::activated, this, &ActorsList::Select);
-    connect(editor.cmdActSupp, &QPushButton::clicked, this, &ActorsList::Remove);
+    connect(removeButton, &QPushButton::clicked, this, &ActorsList::Remove);
 }
 
 QStringList ActorsList::SelectEachInTurn()
@@ -54,11 +50,6 @@ void ActorsList::Empty()
     m_box->clear();
     Deselect(QString());
     UpdateLock();
-}
-
-bool ActorsList::IsLocked() const
-{
-    return m_box->property("Tag").toString() == QLatin1String(kLocked);
 }
 
 bool ActorsList::eventFilter(QObject *watched, QEvent *event)
@@ -105,14 +96,14 @@ void ActorsList::Enter()
     const QString name = m_box->currentText();
     if (name.isEmpty())
         return;
-    const int index = RememberedIndex();
+    const int index = m_selected;
     if (index != -1) {
         m_box->removeItem(index);
         m_box->insertItem(index, name);
     } else {
         m_box->addItem(name);
     }
-    m_editor.ChangeEdit(true);
+    emit edited();
     Deselect(QString());
     UpdateLock();
 }
@@ -125,23 +116,18 @@ void ActorsList::Escape()
 
 void ActorsList::Select(int index)
 {
-    m_editor.lblAct = QString::number(index);
-    m_editor.cmdActSupp->setEnabled(true);
+    m_selected = index;
+    m_removeButton->setEnabled(true);
     UpdateLock();
 }
 
 void ActorsList::Remove()
 {
     const QString text = m_box->currentText();
-    m_box->removeItem(RememberedIndex());
+    m_box->removeItem(m_selected);
     Deselect(text);
     UpdateLock();
-    m_editor.ChangeEdit(true);
-}
-
-int ActorsList::RememberedIndex() const
-{
-    return m_editor.lblAct.toInt();
+    emit edited();
 }
 
 // Qt selects an entry by itself when the first one is added or the selected
@@ -150,14 +136,13 @@ void ActorsList::Deselect(const QString &text)
 {
     m_box->setCurrentIndex(-1);
     m_box->setEditText(text);
-    m_editor.lblAct = QStringLiteral("-1");
-    m_editor.cmdActSupp->setEnabled(false);
+    m_selected = -1;
+    m_removeButton->setEnabled(false);
 }
 
 void ActorsList::UpdateLock()
 {
-    const bool locked = m_box->count() >= kMaxActors && RememberedIndex() == -1;
-    m_box->setProperty("Tag", QString::fromLatin1(locked ? kLocked : kUnlocked));
-    if (locked)
+    m_locked = m_box->count() >= kMaxActors && m_selected == -1;
+    if (m_locked)
         m_box->setEditText(QString());
 }

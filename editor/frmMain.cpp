@@ -1,5 +1,6 @@
 #include "editor/frmMain.h"
 
+#include "app/Centre.h"
 #include "app/Desktop.h"
 #include "app/Twips.h"
 #include "editor/ActorsList.h"
@@ -7,10 +8,8 @@
 #include "editor/SummaryBox.h"
 #include "resources/Resources.h"
 
-#include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
-#include <QScreen>
 
 namespace {
 
@@ -31,8 +30,7 @@ frmMain::frmMain(QWidget *parent)
 
     CreateControls();
     CreateMenus();
-    actors = new ActorsList(*this);
-    InstallNumericChecks(*this);
+    m_actors = new ActorsList(cboActeurs, cmdActSupp);
     TrackChanges();
     ConnectCommands();
     AcceptFileDrops();
@@ -42,17 +40,12 @@ frmMain::frmMain(QWidget *parent)
 
 void frmMain::ChangeEdit(bool Modified)
 {
-    blnModified = Modified;
+    m_document.setModified(Modified);
     mnuFileSave->setEnabled(Modified);
-    if (Modified) {
-        // A card without a file is saved with Save, which asks for the path.
-        if (lblFileName != QLatin1String(kNewCardName))
-            mnuFileSaveAs->setEnabled(true);
-    } else {
-        mnuFileSaveAs->setEnabled(false);
-    }
+    // A card without a file is saved with Save, which asks for the path.
+    mnuFileSaveAs->setEnabled(Modified && !m_document.isNew());
     // Qt reads "[*]" in a title as its modified mark; doubled, it shows as is.
-    QString name = lblFileName;
+    QString name = m_document.name();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(QStringLiteral("%1 [%2%3]")
                        .arg(QString::fromLatin1(kAppTitle), name, Modified ? QStringLiteral("*") : QString()));
@@ -74,6 +67,10 @@ void frmMain::TrackChanges()
     for (QLineEdit *box : {txtTitre, txtType, txtRealisateur})
         connect(box, &QLineEdit::textChanged, this, modified);
     connect(txtResume, &SummaryBox::textChanged, this, modified);
+    connect(m_actors, &ActorsList::edited, this, modified);
+    connect(new NumericFields(this, txtAnnee, txtDuree1, txtDuree2), &NumericFields::edited, this, modified);
+    // Opening, saving and starting anew leave the card unmodified under its name.
+    connect(&m_document, &CardDocument::fileChanged, this, [this] { ChangeEdit(m_document.isModified()); });
 }
 
 void frmMain::FixSizeAndCentre()
@@ -83,6 +80,5 @@ void frmMain::FixSizeAndCentre()
     centralWidget()->setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this, size(), ScreenArea::Available);
 }

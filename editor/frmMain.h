@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/PosterPicture.h"
+#include "card/CardRecord.h"
+#include "editor/CardDocument.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -11,7 +13,7 @@ class QCloseEvent;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
-class QMouseEvent;
+struct IoStatus;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -20,11 +22,9 @@ class QMenu;
 class QPushButton;
 class SummaryBox;
 
-inline constexpr char kNewCardName[] = "Nouveau";
-
-// The editor: one card at a time. Controls, menus and the document state
-// are public, so that the document commands and the poster routines can
-// work on them by name.
+// The editor: one card at a time. The window wires its controls to the card
+// document, which holds where the card lives and its poster, and to the card
+// library. Controls and menus are reachable by name, as a user reaches them.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
@@ -35,9 +35,9 @@ public:
     // Sets the modified state, the title bar and the Save menu items.
     void ChangeEdit(bool Modified = false);
 
-    // Shows the picture file as the poster and sizes the window around it;
-    // an empty path shows none. False when the file is no usable picture.
-    bool Pic2Img(const QString &path);
+    // Shows the picture as the poster and sizes the window around it; a null
+    // picture shows none. False when the picture cannot be shown.
+    bool Pic2Img(const PosterPicture &picture);
 
     // The document commands of the "Fichier" menu.
     void New();
@@ -81,7 +81,7 @@ public:
     QGroupBox *fraAffiche = nullptr;
     QPushButton *cmdAffiMod = nullptr;
     QPushButton *cmdAffiSupp = nullptr;
-    QLabel *imgAffiche = nullptr; // hidden until a poster is shown; property "Tag"
+    QLabel *imgAffiche = nullptr; // hidden until a poster is shown
     QLabel *picAffiche = nullptr; // hidden; the poster itself is kept encoded, below
 
     // Menus.
@@ -103,18 +103,7 @@ public:
     QAction *mnuPopReset = nullptr;
     QAction *mnuAbout = nullptr;
 
-    // The behaviour of cboActeurs and cmdActSupp.
-    ActorsList *actors = nullptr;
-
-    // Document state.
-    bool blnModified = false;
-    bool blnAffiMod = false;   // the poster changed since the card was opened or saved
-    QString strImage;          // the opened card's poster, in the reset-copy work folder
-    QString lblFileName = QString::fromLatin1(kNewCardName); // shown in the title bar
-    QString lblFile;           // full path of the card file; empty for a new card
-    QString lblAffiche;        // picture the next full build writes as the poster
-    QString lblReset;          // the reset-copy work folder
-    QString lblAct = QStringLiteral("-1"); // remembered index of the selected actor
+    const CardDocument &document() const { return m_document; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -133,8 +122,23 @@ private:
     QString DroppedFile(const QDropEvent &event, QPoint at) const;
     void ConnectCommands();
     void ApplyOuterHeight();
-    void PosterMouseUp(const QMouseEvent &event);
 
+    // The controls' texts as a record, and back.
+    CardRecord CollectCard();
+    void FillEditorFields(const CardRecord &card);
+    // Empties the controls.
+    void ResetCard();
+    // New and Open first offer to save unsaved changes; false when the
+    // command goes no further.
+    bool SaveQuestion(const QString &question);
+    // Save, Save As and Preview need a title.
+    bool TitleCheck();
+    // After a save: the card lives in the file written, or the user is told
+    // why nothing was written. True when written.
+    bool Conclude(const QString &path, const IoStatus &status);
+
+    CardDocument m_document;
+    ActorsList *m_actors = nullptr; // the behaviour of cboActeurs and cmdActSupp
     // The poster shown in large: the one on screen, or the one just removed.
     PosterPicture m_fullSizePoster;
     int m_outerHeight = 0; // twips, frame, title and menu bars included; 0 until a poster routine sets it

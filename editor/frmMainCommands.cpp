@@ -3,12 +3,14 @@
 #include "about/frmAbout.h"
 #include "app/Desktop.h"
 #include "app/FileDialogs.h"
+#include "app/MouseClick.h"
+#include "card/CardReader.h"
+#include "card/CardWriter.h"
 #include "editor/ActorsList.h"
 #include "editor/DocumentCommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,79 +18,49 @@
 
 namespace {
 
-enum class Go { On, Stop };
-
 const QString kOpenQuestion = QStringLiteral("Voulez-vous enregistrer la fiche actuelle ?");
 
-// Save, Save As and Preview need a title.
-bool TitleCheck(frmMain &editor)
+void TellFailure(QWidget *editor, const QString &message)
 {
-    if (!editor.txtTitre->text().isEmpty())
-        return true;
-    ShowMessage(&editor, QStringLiteral("Vous devez entrer le titre du film"));
-    editor.txtTitre->setFocus();
-    return false;
-}
-
-// New and Open first offer to save unsaved changes; Yes saves and ends the command.
-Go SaveQuestion(frmMain &editor, const QString &question)
-{
-    if (!editor.blnModified)
-        return Go::On;
-    switch (ShowMessage(&editor, question, MessageButtons::YesNoCancel, MessageIcon::Question, Answer::Yes)) {
-    case Answer::Yes:
-        editor.Save();
-        return Go::Stop;
-    case Answer::No:
-        return Go::On;
-    default:
-        return Go::Stop;
-    }
-}
-
-void TellFailure(frmMain &editor, const QString &message)
-{
-    ShowMessage(&editor, message, MessageButtons::Ok, MessageIcon::Critical);
-}
-
-// An empty card that has never been saved.
-void StartNewCard(frmMain &editor)
-{
-    ResetCard(editor, QString());
-    editor.lblFileName = QString::fromLatin1(kNewCardName);
-    editor.lblFile.clear();
-    editor.mnuPopReset->setEnabled(false);
-    editor.ChangeEdit(false);
-}
-
-// The card now lives in this file.
-void TakeFile(frmMain &editor, const QString &path)
-{
-    editor.lblFile = path;
-    editor.lblFileName = QFileInfo(path).fileName();
-}
-
-// After a save: the card lives in the file written, unmodified, its poster
-// part of it; or the user is told why nothing was written. True when written.
-bool Conclude(frmMain &editor, const SaveResult &result)
-{
-    switch (result.outcome) {
-    case SaveOutcome::Saved:
-        TakeFile(editor, result.path);
-        editor.ChangeEdit(false);
-        editor.blnAffiMod = false;
-        editor.mnuPopReset->setEnabled(true);
-        return true;
-    case SaveOutcome::Failed:
-        TellFailure(editor, result.errorString);
-        return false;
-    case SaveOutcome::Cancelled:
-        return false;
-    }
-    return false;
+    ShowMessage(editor, message, MessageButtons::Ok, MessageIcon::Critical);
 }
 
 } // namespace
+
+bool frmMain::TitleCheck()
+{
+    if (!txtTitre->text().isEmpty())
+        return true;
+    ShowMessage(this, QStringLiteral("Vous devez entrer le titre du film"));
+    txtTitre->setFocus();
+    return false;
+}
+
+bool frmMain::SaveQuestion(const QString &question)
+{
+    if (!m_document.isModified())
+        return true;
+    switch (ShowMessage(this, question, MessageButtons::YesNoCancel, MessageIcon::Question, Answer::Yes)) {
+    case Answer::Yes:
+        Save(); // and the command ends there
+        return false;
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool frmMain::Conclude(const QString &path, const IoStatus &status)
+{
+    if (!status.ok()) {
+        TellFailure(this, status.errorString);
+        return false;
+    }
+    m_document.saved(path);
+    mnuPopReset->setEnabled(true);
+    return true;
+}
 
 void frmMain::ConnectCommands()
 {
@@ -106,19 +78,23 @@ void frmMain::ConnectCommands()
     connect(cmdAffiMod, &QPushButton::clicked, this, &frmMain::ChoosePoster);
     connect(cmdAffiSupp, &QPushButton::clicked, this, &frmMain::RemovePoster);
     connect(mnuAbout, &QAction::triggered, this, [this] { ShowAbout(this); });
-    imgAffiche->installEventFilter(this);
+    auto *posterClick = new MouseClick(imgAffiche);
+    connect(posterClick, &MouseClick::clicked, this, &frmMain::ViewFullSize);
+    connect(posterClick, &MouseClick::rightClicked, this, [this](QPoint at) { mnuPopAffi->exec(at); });
 }
 
 void frmMain::New()
 {
-    if (SaveQuestion(*this, QStringLiteral("Voulez-vous enregistrer la fiche avant de quitter ?")) == Go::Stop)
+    if (!SaveQuestion(QStringLiteral("Voulez-vous enregistrer la fiche avant de quitter ?")))
         return;
-    StartNewCard(*this);
+    ResetCard();
+    m_document.startNew();
+    mnuPopReset->setEnabled(false);
 }
 
 void frmMain::Open()
 {
-    if (SaveQuestion(*this, kOpenQuestion) == Go::Stop)
+    if (!SaveQuestion(kOpenQuestion))
         return;
     const QString path = ShowFileDialog(this, QString::fromUtf8(kCardDialogTitle), CardFilters(),
                                         SpecialFolder::Desktop, FileChoice::Existing);
@@ -128,58 +104,69 @@ void frmMain::Open()
 
 void frmMain::OpenDropped(const QString &path)
 {
-    if (SaveQuestion(*this, kOpenQuestion) == Go::On)
+    if (SaveQuestion(kOpenQuestion))
         OpenFile(path);
 }
 
 void frmMain::OpenFile(const QString &path)
 {
-    TakeFile(*this, path);
-    ResetCard(*this, QString());
-    const CardReadResult card = OpenCardInEditor(*this, path);
+    ResetCard();
+    const CardReadResult card = ReadCardFile(path);
     if (card.ok()) {
+        FillEditorFields(card.record);
+        m_document.opened(path, card.poster);
+        Pic2Img(PosterPicture::fromBytes(card.poster)); // a poster that cannot be shown stays in the card
         mnuPopReset->setEnabled(true);
-        ChangeEdit(false);
         return;
     }
-    TellFailure(*this, ReadFailureMessage(card));
-    if (card.status == CardReadStatus::Unreadable)
-        StartNewCard(*this); // a card that exists but cannot be read leaves an empty new card
-    else
+    TellFailure(this, ReadFailureMessage(card));
+    if (card.status != CardReadStatus::Unreadable) {
         desktop().endProgram(1);
+        return;
+    }
+    // A card that exists but cannot be read leaves an empty new card.
+    m_document.startNew();
+    mnuPopReset->setEnabled(false);
 }
 
 bool frmMain::Save()
 {
-    if (!TitleCheck(*this))
+    if (!TitleCheck())
         return false;
-    const bool written =
-        Conclude(*this, lblFileName != QLatin1String(kNewCardName) ? SaveCard(*this) : SaveNewCard(*this));
-    actors->ClearSelection();
+    bool written = false;
+    if (m_document.isNew()) {
+        const QString path = AskSaveTarget(this, txtTitre->text());
+        written = !path.isEmpty() && Conclude(path, WriteCard(CollectCard(), m_document.poster(), path));
+    } else {
+        written = Conclude(m_document.path(), SaveCard(m_document, CollectCard()));
+    }
+    m_actors->ClearSelection();
     return written;
 }
 
 void frmMain::SaveAs()
 {
-    if (!TitleCheck(*this))
+    if (!TitleCheck())
         return;
-    Conclude(*this, SaveCardAs(*this));
-    actors->ClearSelection();
+    const QString path = AskSaveTarget(this, m_document.path());
+    if (!path.isEmpty())
+        Conclude(path, SaveCardAs(m_document, CollectCard(), path));
+    m_actors->ClearSelection();
 }
 
 void frmMain::Preview()
 {
-    if (!TitleCheck(*this))
+    if (!TitleCheck())
         return;
-    const IoStatus status = PreviewCard(*this);
+    const IoStatus status = PreviewCard(m_document, CollectCard());
     if (!status.ok())
-        TellFailure(*this, status.errorString);
+        TellFailure(this, status.errorString);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    if (blnModified) {
-        const QString question = QStringLiteral("Enregistrer les modifications apportées à \"%1\" ?").arg(lblFileName);
+    if (m_document.isModified()) {
+        const QString question = QStringLiteral("Enregistrer les modifications apportées à \"%1\" ?").arg(m_document.name());
         switch (ShowMessage(this, question, MessageButtons::YesNoCancel, MessageIcon::Warning, Answer::Yes)) {
         case Answer::Yes:
             // Changes the user asked to keep are never dropped: a save that
@@ -196,6 +183,5 @@ void frmMain::closeEvent(QCloseEvent *event)
             return;
         }
     }
-    ResetCard(*this, QStringLiteral("End"));
     event->accept();
 }

@@ -3,7 +3,7 @@
 #include "app/Fonts.h"
 #include "app/Twips.h"
 #include "editor/FieldBoxes.h"
-#include "editor/PosterGeometry.h"
+#include "editor/EditorPosterPlace.h"
 #include "editor/SummaryBox.h"
 #include "resources/Resources.h"
 
@@ -80,7 +80,6 @@ void frmMain::CreateControls()
     imgAffiche = Place<QLabel>(client, "imgAffiche", kPosterLeft, kPosterTop, kPosterWidth, 2055);
     imgAffiche->setScaledContents(true);
     imgAffiche->setCursor(HandCursor());
-    imgAffiche->setProperty("Tag", QStringLiteral("False"));
     imgAffiche->hide();
     picAffiche = Place<QLabel>(client, "picAffiche", 120, 2400, 615, 255);
     picAffiche->hide();

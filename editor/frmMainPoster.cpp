@@ -4,30 +4,20 @@
 #include "app/PosterName.h"
 #include "app/PosterPicture.h"
 #include "app/Twips.h"
-#include "app/WorkFolder.h"
-#include "editor/PosterGeometry.h"
+#include "editor/EditorPosterPlace.h"
 #include "fullsize/frmViewLarger.h"
-#include "viewer/ViewerLayout.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 
-bool frmMain::Pic2Img(const QString &path)
+bool frmMain::Pic2Img(const PosterPicture &picture)
 {
+    // The header gives the layout; the picture is decoded once, at the size
+    // it is shown.
     qint16 posterHeight = 0;
-    PosterPicture picture;
-    if (!path.isEmpty()) {
-        // The header gives the layout; the picture is decoded once, at the
-        // size it is shown.
-        picture = PosterPicture::fromFile(path);
-        if (picture.isNull())
-            return false;
-        const QSize natural = picture.size();
-        const std::optional<qint16> height =
-            ScaledPosterHeight({float(PixelsToTwips(natural.width())), float(PixelsToTwips(natural.height()))});
+    if (!picture.isNull()) {
+        const std::optional<qint16> height = ScaledPosterHeight(NaturalTwips(picture.size()));
         if (!height)
             return false;
         posterHeight = *height;
@@ -71,14 +61,13 @@ void frmMain::ChoosePoster()
 
 bool frmMain::TakePoster(const QString &path)
 {
-    if (!Pic2Img(path)) {
+    const PosterPicture picture = PosterPicture::fromFile(path);
+    if (picture.isNull() || !Pic2Img(picture)) {
         ShowMessage(this, QStringLiteral("Image incorrecte"), MessageButtons::Ok, MessageIcon::Critical);
         return false;
     }
     ChangeEdit(true);
-    if (lblFileName != QLatin1String(kNewCardName))
-        blnAffiMod = true;
-    lblAffiche = path;
+    m_document.setPoster(picture.bytes());
     return true;
 }
 
@@ -87,57 +76,28 @@ void frmMain::RemovePoster()
     // "Afficher en grand" still shows the removed picture until another one
     // is chosen.
     const PosterPicture shown = m_fullSizePoster;
-    Pic2Img(QString());
+    Pic2Img(PosterPicture());
     m_fullSizePoster = shown;
-    lblAffiche.clear();
-    if (lblFileName != QLatin1String(kNewCardName))
-        blnAffiMod = true;
+    m_document.setPoster({});
     ChangeEdit(true);
 }
 
 void frmMain::RestorePoster()
 {
-    // A card without a reset copy has no poster to put back.
-    const QString copy = lblReset.isEmpty() ? QString() : WorkFile(lblReset, kPosterFileName);
-    if (!FileExists(copy))
+    // A card opened without a poster has none to put back.
+    if (!m_document.restorePoster())
         return;
-    Pic2Img(copy);
-    lblAffiche = copy;
+    Pic2Img(PosterPicture::fromBytes(m_document.poster()));
     ChangeEdit(true);
-    blnAffiMod = !blnAffiMod;
 }
 
 void frmMain::ViewFullSize()
 {
     if (!m_fullSizePoster.isNull())
-        View(this, QPixmap::fromImage(m_fullSizePoster.decodedWhole()));
+        View(this, m_fullSizePoster);
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (FileDragEvent(watched, event))
-        return true;
-    if (watched == imgAffiche) {
-        if (event->type() == QEvent::MouseButtonPress)
-            imgAffiche->setProperty("Tag", QStringLiteral("True"));
-        else if (event->type() == QEvent::MouseButtonRelease)
-            PosterMouseUp(*static_cast<QMouseEvent *>(event));
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void frmMain::PosterMouseUp(const QMouseEvent &event)
-{
-    if (imgAffiche->property("Tag").toString() != QStringLiteral("True"))
-        return;
-    imgAffiche->setProperty("Tag", QStringLiteral("False"));
-    // A click acts on release, only where it began; the edges count.
-    const QPointF at = event.position();
-    if (at.x() < 0 || at.y() < 0 || at.x() > imgAffiche->width() || at.y() > imgAffiche->height())
-        return;
-    if (event.button() == Qt::RightButton) {
-        mnuPopAffi->exec(event.globalPosition().toPoint());
-    } else if (event.button() == Qt::LeftButton) {
-        ViewFullSize();
-    }
+    return FileDragEvent(watched, event) || QMainWindow::eventFilter(watched, event);
 }

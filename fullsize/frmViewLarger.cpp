@@ -1,13 +1,13 @@
 #include "fullsize/frmViewLarger.h"
 
+#include "app/Centre.h"
+#include "app/MouseClick.h"
 #include "app/PosterName.h"
+#include "app/PosterPicture.h"
 #include "app/Twips.h"
 #include "resources/Resources.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QScreen>
 
 namespace {
 
@@ -32,7 +32,8 @@ frmViewLarger::frmViewLarger(QWidget *sender)
     m_picViewLarger->setLineWidth(kPictureBorder);
     m_picViewLarger->setGeometry(TwipsRect(0, 0, 2895, 1815));
     m_picViewLarger->setCursor(HandCursor());
-    m_picViewLarger->installEventFilter(this);
+    // A click on the picture closes the window; one on the margin does nothing.
+    connect(new MouseClick(m_picViewLarger), &MouseClick::clicked, this, &QDialog::accept);
     m_picViewLarger->setAccessibleName(PosterAccessibleName(true));
     m_picViewLarger->setAccessibleDescription(QStringLiteral("Échap ferme la fenêtre"));
 }
@@ -46,25 +47,12 @@ void frmViewLarger::setPicture(const QPixmap &picture)
     const QSize window = m_picViewLarger->size() + QSize(TwipsToPixels(kWindowExtra), TwipsToPixels(kWindowExtra));
     setFixedSize(window);
     // Centred on the screen, not on the asking window.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - QPoint(window.width() / 2, window.height() / 2));
+    CentreOnScreen(this, window);
 }
 
-bool frmViewLarger::eventFilter(QObject *watched, QEvent *event)
-{
-    // A click is a press and a release on the picture; the margin does nothing.
-    if (watched == m_picViewLarger && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && m_picViewLarger->rect().contains(mouse->position().toPoint()))
-            accept();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void View(QWidget *sender, const QPixmap &fullSizePoster)
+void View(QWidget *sender, const PosterPicture &poster)
 {
     frmViewLarger window(sender);
-    window.setPicture(fullSizePoster);
+    window.setPicture(QPixmap::fromImage(poster.decodedWhole()));
     window.exec();
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPixmap>
 
+class PosterPicture;
 class QLabel;
 
 // A poster at its natural size in a plain borderless window just large
@@ -17,13 +18,10 @@ public:
     // Takes the picture and sizes the box and the window around it.
     void setPicture(const QPixmap &picture);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     QLabel *m_picViewLarger;
 };
 
-// Shows the sender's full-size poster modally; returns once the picture has
-// been clicked and the window closed.
-void View(QWidget *sender, const QPixmap &fullSizePoster);
+// Shows the sender's poster modally, decoded whole at its natural size;
+// returns once the picture has been clicked and the window closed.
+void View(QWidget *sender, const PosterPicture &poster);

@@ -1,6 +1,6 @@
 #include "thumbnailer/CardPoster.h"
 
-#include "card/CardRecord.h"
+#include "card/CardHeader.h"
 
 #include <QFile>
 
@@ -21,22 +21,21 @@ CardPoster ReadCardPoster(const QString &cardPath, qint64 maxBytes)
     if (!card.open(QIODevice::ReadOnly))
         return Damaged(card.errorString());
 
-    const QByteArray head = card.read(kPosterOffset); // marker, record, separator
-    if (card.error() != QFileDevice::NoError)
-        return Damaged(card.errorString());
-    if (!IsCardMarker({head.left(kMarkerSize)}))
-        return Damaged(QStringLiteral("ce n'est pas une fiche"));
-    if (head.size() < kPosterOffset)
+    const CardHeader header = ReadCardHeader(card);
+    switch (header.status) {
+    case CardHeader::Ok: break;
+    case CardHeader::NotACard: return Damaged(QStringLiteral("ce n'est pas une fiche"));
+    case CardHeader::Unreadable: return Damaged(card.errorString());
+    }
+    if (!header.whole)
         return Damaged(QStringLiteral("fiche tronquée"));
-
-    const qint64 posterSize = card.size() - kPosterOffset;
-    if (posterSize == 0)
+    if (header.posterLength == 0)
         return {CardPoster::NoPoster, {}, {}};
-    if (posterSize > maxBytes)
+    if (header.posterLength > maxBytes)
         return Damaged(QStringLiteral("affiche trop grande"));
 
-    CardPoster result{CardPoster::Ok, card.read(posterSize), {}};
-    if (result.bytes.size() != posterSize)
+    CardPoster result{CardPoster::Ok, card.read(header.posterLength), {}};
+    if (result.bytes.size() != header.posterLength)
         return Damaged(card.errorString());
     return result;
 }

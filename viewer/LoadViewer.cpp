@@ -1,7 +1,6 @@
 #include "viewer/LoadViewer.h"
 
 #include "app/Desktop.h"
-#include "app/WorkFolder.h"
 #include "card/CardReader.h"
 #include "viewer/ViewerText.h"
 #include "viewer/frmInfos.h"
@@ -17,10 +16,8 @@ QPointer<frmInfos> viewer;
 
 bool LoadViewer(const QString &cardPath, OnCardError onError)
 {
-    const QString workFolder = CreateWorkFolder(NameOrder::DateFirst);
-    const CardReadResult card = ReadCardFile(cardPath, workFolder);
+    const CardReadResult card = ReadCardFile(cardPath);
     if (!card.ok()) {
-        RemoveWorkFolder(workFolder);
         // A card shown earlier is not left standing for the one asked for.
         if (viewer)
             viewer->hide();
@@ -33,11 +30,8 @@ bool LoadViewer(const QString &cardPath, OnCardError onError)
     if (!viewer)
         viewer = new frmInfos;
     viewer->fill(FillViewerLabels(card.record));
-    viewer->strImageFile = SetViewerPoster(workFolder);
-    viewer->PositionsLoad();
+    viewer->PositionsLoad(PosterPicture::fromBytes(card.poster));
     viewer->setVideoFile(FindVideoFile(cardPath));
     viewer->showViewer();
-    // The poster is held in memory from here on.
-    RemoveWorkFolder(workFolder);
     return true;
 }

@@ -12,7 +12,6 @@ using enum ViewerLabel;
 
 constexpr float kFirstRowTop = 600;
 constexpr float kRowGap = 85;
-constexpr float kPosterWidth = 1935;
 constexpr float kPosterGap = 135;
 constexpr int kBottomAllowance = 1215;
 constexpr float kRightMargin = 300;
@@ -128,19 +127,6 @@ std::optional<ViewerGeometry> Layout(const ViewerGeometry &start, std::optional<
 }
 
 } // namespace
-
-std::optional<qint16> Whole16(double value)
-{
-    const double whole = std::nearbyint(value);
-    if (whole >= kMin16 && whole <= kMax16)
-        return qint16(whole);
-    return std::nullopt;
-}
-
-std::optional<qint16> ScaledPosterHeight(TwipsSize natural)
-{
-    return Whole16(double(natural.height) * (double(kPosterWidth) / natural.width));
-}
 
 ViewerGeometry ViewerStartGeometry()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/PosterGeometry.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -19,12 +21,6 @@ struct TwipsBox
     float height = 0;
 
     friend bool operator==(const TwipsBox &, const TwipsBox &) = default;
-};
-
-struct TwipsSize
-{
-    float width = 0;
-    float height = 0;
 };
 
 struct TwipsLine
@@ -63,14 +59,6 @@ struct ViewerGeometry
     TwipsBox &operator[](ViewerLabel label) { return labels[int(label)]; }
     const TwipsBox &operator[](ViewerLabel label) const { return labels[int(label)]; }
 };
-
-// Made whole, halves to the even neighbour; nothing past the signed 16-bit
-// range.
-std::optional<qint16> Whole16(double value);
-
-// The height of a picture shown 1935 twips wide, its proportions kept, or
-// nothing when that passes 16 bits.
-std::optional<qint16> ScaledPosterHeight(TwipsSize natural);
 
 // The window as it is built, each label one line (195 twips) high; the
 // window's outer width is the client's 5265 until a frame is known.

@@ -1,6 +1,5 @@
 #include "viewer/ViewerText.h"
 
-#include "app/WorkFolder.h"
 #include "card/CardText.h"
 
 #include <QDir>
@@ -47,12 +46,6 @@ QString ActorsForViewer(const QString &storedActors)
     actors.chop(1); // the "|" after the last actor
     actors.replace(u'|', u'\r');
     return TrimRight(actors);
-}
-
-QString SetViewerPoster(const QString &workFolder)
-{
-    const QString poster = WorkFile(workFolder, kPosterFileName);
-    return FileExists(poster) ? poster : QString();
 }
 
 QString FindVideoFile(const QString &cardPath)

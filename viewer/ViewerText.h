@@ -26,10 +26,6 @@ ViewerCaptions FillViewerLabels(const CardRecord &card);
 // "Anne|Paul|" -> "Anne\rPaul": one actor per line.
 QString ActorsForViewer(const QString &storedActors);
 
-// The poster extracted into the work folder, or an empty text when the card
-// has none.
-QString SetViewerPoster(const QString &workFolder);
-
 // The video beside the card: its path with the extension replaced by "avi",
 // or else by "divx", the name in any case; as an absolute path, or an empty
 // text when neither exists.

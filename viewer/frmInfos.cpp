@@ -2,18 +2,18 @@
 
 #include "app/Desktop.h"
 #include "app/Fonts.h"
+#include "app/Centre.h"
 #include "app/KeyboardAccess.h"
+#include "app/MouseClick.h"
 #include "app/PosterName.h"
 #include "app/Twips.h"
 #include "fullsize/frmViewLarger.h"
 #include "resources/Resources.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -80,7 +80,7 @@ frmInfos::frmInfos()
     m_imgAffiche = new QLabel(this);
     m_imgAffiche->setObjectName(QStringLiteral("imgAffiche"));
     m_imgAffiche->setCursor(HandCursor());
-    m_imgAffiche->installEventFilter(this);
+    connect(new MouseClick(m_imgAffiche), &MouseClick::clicked, this, &frmInfos::showFullSize);
     connect(new KeyboardClick(m_imgAffiche), &KeyboardClick::clicked, this,
             &frmInfos::showFullSize);
     m_imgAffiche->setAccessibleDescription(QStringLiteral("Entrée l'affiche en grand"));
@@ -128,12 +128,12 @@ void frmInfos::fill(const ViewerCaptions &captions)
     applyGeometry(ViewerStartGeometry());
 }
 
-void frmInfos::PositionsLoad()
+void frmInfos::PositionsLoad(const PosterPicture &poster)
 {
     // Only the picture's header is read to lay the window out; the picture is
     // then decoded at the size it is shown. One that cannot be decoded within
     // the memory limit leaves the card without poster.
-    m_poster = strImageFile.isEmpty() ? PosterPicture() : PosterPicture::fromFile(strImageFile);
+    m_poster = poster;
 
     ViewerGeometry start = ViewerStartGeometry();
     start.windowWidth += Twips(m_frame.width());
@@ -151,7 +151,7 @@ void frmInfos::PositionsLoad()
     };
     std::optional<TwipsSize> natural;
     if (!m_poster.isNull())
-        natural = TwipsSize{Twips(m_poster.size().width()), Twips(m_poster.size().height())};
+        natural = NaturalTwips(m_poster.size());
     ViewerGeometry g = layOut(natural);
     QPixmap shown;
     if (g.posterShown) {
@@ -179,9 +179,7 @@ void frmInfos::setVideoFile(const QString &videoFile)
 void frmInfos::showViewer()
 {
     if (!isVisible()) {
-        const QSize outer(TwipsToPixels(m_outer.width), TwipsToPixels(m_outer.height));
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            move(screen->geometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
+        CentreOnScreen(this, QSize(TwipsToPixels(m_outer.width), TwipsToPixels(m_outer.height)));
     }
     show();
     raise();
@@ -203,17 +201,6 @@ bool frmInfos::event(QEvent *event)
         break;
     }
     return handled;
-}
-
-bool frmInfos::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_imgAffiche && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && m_imgAffiche->rect().contains(mouse->position().toPoint()))
-            showFullSize();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void frmInfos::keyPressEvent(QKeyEvent *event)
@@ -263,7 +250,7 @@ void frmInfos::measureFrame()
 void frmInfos::showFullSize()
 {
     // Decoded whole only now, from the poster's bytes kept in memory.
-    View(this, QPixmap::fromImage(m_poster.decodedWhole()));
+    View(this, m_poster);
 }
 
 void frmInfos::play()

@@ -24,21 +24,18 @@ public:
 
     // Puts the window back to its starting layout and sets the card's captions.
     void fill(const ViewerCaptions &captions);
-    // Loads the poster named by strImageFile, lays the window out around it
-    // and sizes the window.
-    void PositionsLoad();
+    // Takes the poster (null for none), lays the window out around it and
+    // sizes the window.
+    void PositionsLoad(const PosterPicture &poster);
     // The video to play, or an empty text to disable "&Lecture".
     void setVideoFile(const QString &videoFile);
     // Shows the window modeless, centred on the screen when it was hidden.
     void showViewer();
 
-    // The poster file in the work folder; empty for a card without one.
-    QString strImageFile;
     QString strVideoFile;
 
 protected:
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -140,7 +140,7 @@ private slots:
         // With no poster to focus, its menu opens on the frame's buttons: "Modifier".
         editor.cmdAffiMod->setFocus();
         QCOMPARE(Opens(Qt::SHIFT | Qt::Key_F10, Choose(2)), QStringLiteral("mnuPopAffi"));
-        QCOMPARE(editor.lblAffiche, m_poster);
+        QCOMPARE(editor.document().poster(), ReadBytes(m_poster));
 
         QTest::keyClicks(editor.txtTitre, QStringLiteral("Nosferatu"));
         // On Linux a combo box says its text as its name, its caption through

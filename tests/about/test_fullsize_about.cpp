@@ -1,7 +1,9 @@
 // The full-size picture window and the About box.
 #include "about/frmAbout.h"
+#include "app/PosterPicture.h"
 #include "app/Twips.h"
 #include "fullsize/frmViewLarger.h"
+#include "support/Pictures.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestFiles.h"
 
@@ -34,7 +36,7 @@ private slots:
             QVERIFY(!shown->isVisible());
         });
         QWidget sender;
-        View(&sender, QPixmap(193, 289));
+        View(&sender, PosterPicture::fromBytes(Picture({193, 289})));
         QCOMPARE(box, QRect(2, 2, 197, 293));
         QCOMPARE(window, QSize(200, 296));
         QVERIFY(openAfterMarginClick);

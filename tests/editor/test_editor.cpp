@@ -4,7 +4,7 @@
 #include "app/Startup.h"
 #include "app/Twips.h"
 #include "editor/ActorsList.h"
-#include "editor/PosterGeometry.h"
+#include "editor/EditorPosterPlace.h"
 #include "editor/SummaryBox.h"
 #include "editor/frmMain.h"
 #include "support/CardBytes.h"
@@ -177,7 +177,6 @@ private slots:
         const QStringList shown{e.txtTitre->text(), e.txtAnnee->text(), e.txtDuree1->text(), e.txtDuree2->text(),
                                 Listed(e).join('|'), e.txtResume->toPlainText()};
         QCOMPARE(shown, QStringList({"Casablanca", "1942", "7", "05", "Bogart|Bergman", "Rick\nIlsa"}));
-        QCOMPARE(WorkFoldersLeft().size(), 1); // the reset copy of the poster
         e.Preview();
         QWidget *previewed = ShownWindow("frmInfos");
         QVERIFY(previewed);
@@ -188,7 +187,7 @@ private slots:
         QCOMPARE(State(e), "Fichoscope [Casablanca.fsc*] S A R");
         QVERIFY(QFile::remove(card));
         e.mnuPopReset->trigger();
-        QVERIFY(e.imgAffiche->isVisible() && !e.blnAffiMod); // the poster is the card's own again
+        QVERIFY(e.imgAffiche->isVisible() && !e.document().posterChanged()); // the poster is the card's own again
         QVERIFY(e.Save());
         fields = {"Casablanca", "1942", " 7", "05", "Drame", "Michael Curtiz", "Bogart|Bergman|", "Rick\r\nIlsa"};
         QCOMPARE(ReadBytes(card), CardBytes(fields, poster));
@@ -202,6 +201,19 @@ private slots:
         m_user->answers = {Answer::No};
         e.New();
         QCOMPARE(State(e) + e.txtTitre->text(), "Fichoscope [Nouveau]");
+    }
+
+    // A card's file may be named "Nouveau": opened, it is no new card, and
+    // Save rewrites it in place without asking for a path.
+    void fileNamedNouveau()
+    {
+        const QString card = WriteBytes(path("Nouveau"), CardBytes({.titre = "M"}, "P"));
+        m_e->OpenFile(card);
+        m_e->txtTitre->setText("M le maudit");
+        QCOMPARE(State(*m_e), "Fichoscope [Nouveau*] S A R");
+        QVERIFY(m_e->Save());
+        QVERIFY(m_user->dialogs.isEmpty());
+        QCOMPARE(ReadBytes(card), CardBytes({.titre = "M le maudit"}, "P"));
     }
 
     // A text that is no number loses its last character, with a message each
@@ -222,7 +234,7 @@ private slots:
         box->setText(row.text);
         QCOMPARE(box->text(), row.kept);
         QCOMPARE(m_user->messages.size(), row.text.size() - row.kept.size());
-        QVERIFY(m_e->blnModified);
+        QVERIFY(m_e->document().isModified());
     }
 
     // Stored, a line break takes two of the summary's 500 characters.
@@ -279,7 +291,7 @@ private slots:
     void posterSizesTheWindow()
     {
         QFETCH(PosterRow, row);
-        QVERIFY(m_e->Pic2Img(row.pixels.isValid() ? WriteBytes(path("p.jpg"), Picture(row.pixels)) : QString()));
+        QVERIFY(m_e->Pic2Img(row.pixels.isValid() ? PosterPicture::fromBytes(Picture(row.pixels)) : PosterPicture()));
         QCOMPARE(m_e->imgAffiche->geometry(), row.shown);
         QCOMPARE(m_e->imgAffiche->isVisible(), row.pixels.isValid());
         QCoreApplication::sendPostedEvents(); // the window follows its new layout

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/PosterGeometry.h"
+
 #include <QtGlobal>
 
 #include <optional>
@@ -8,7 +10,6 @@
 // and the window as tall as the lower of poster and summary plus a margin.
 inline constexpr int kPosterLeft = 4200;
 inline constexpr int kPosterTop = 960;
-inline constexpr int kPosterWidth = 1935;
 inline constexpr int kSummaryTop = 2160;
 inline constexpr int kSummaryHeight = 1455;
 inline constexpr int kWindowMargin = 855;

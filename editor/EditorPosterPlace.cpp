@@ -1,7 +1,6 @@
-#include "editor/PosterGeometry.h"
+#include "editor/EditorPosterPlace.h"
 
 #include "card/CardText.h"
-#include "viewer/ViewerLayout.h"
 
 std::optional<qint16> EditorOuterHeight(double posterHeight)
 {

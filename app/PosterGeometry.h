@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <optional>
+
+class QSize;
+
+// The poster's size in twips, which the editor and the viewer share: both
+// show it 1935 twips wide, its proportions kept.
+
+struct TwipsSize
+{
+    float width = 0;
+    float height = 0;
+};
+
+inline constexpr float kPosterWidth = 1935;
+
+// Made whole, halves to the even neighbour; nothing past the signed 16-bit
+// range.
+std::optional<qint16> Whole16(double value);
+
+// A picture's natural size in twips, from its size in pixels.
+TwipsSize NaturalTwips(QSize pixels);
+
+// The height of a picture shown 1935 twips wide, its proportions kept, or
+// nothing when that passes 16 bits.
+std::optional<qint16> ScaledPosterHeight(TwipsSize natural);
