@@ -1,10 +1,10 @@
 #include "about/frmAbout.h"
 
-#include "app/Desktop.h"
 #include "app/Centre.h"
+#include "app/Desktop.h"
 #include "app/Fonts.h"
-#include "app/MouseClick.h"
 #include "app/KeyboardAccess.h"
+#include "app/MouseClick.h"
 #include "app/Twips.h"
 #include "resources/Resources.h"
 
@@ -20,7 +20,6 @@ namespace {
 constexpr char kAuthorLine[] = "Par l'équipe Fichoscope";
 constexpr char kWebAddress[] = "https://fichoscope.example.org";
 constexpr char kMailAddress[] = "fichoscope@example.org";
-
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QRect &where)
 {
@@ -56,8 +55,9 @@ QString VersionText(AppVersion version)
 }
 
 frmAbout::frmAbout(QWidget *parent, AppVersion version)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                  | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowIcon(AppIcon());
@@ -147,7 +147,7 @@ void frmAbout::highlightWeb(bool on)
 
 void frmAbout::open(const QUrl &address)
 {
-    if (!desktop().openUrl(address))
+    if (!CurrentDesktop().openUrl(address))
         ShowMessage(this, QStringLiteral("Une erreur s'est produite"), MessageButtons::Ok, MessageIcon::None);
 }
 

@@ -13,12 +13,12 @@ const Clock *current = &systemClock;
 
 } // namespace
 
-const Clock &currentClock()
+const Clock &CurrentClock()
 {
     return *current;
 }
 
-void setCurrentClock(const Clock *replacement)
+void SetCurrentClock(const Clock *replacement)
 {
     current = replacement ? replacement : &systemClock;
 }

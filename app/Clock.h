@@ -11,6 +11,6 @@ public:
     virtual QDateTime now() const = 0;
 };
 
-const Clock &currentClock();
+const Clock &CurrentClock();
 // Null puts the system clock back.
-void setCurrentClock(const Clock *replacement);
+void SetCurrentClock(const Clock *replacement);

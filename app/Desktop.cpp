@@ -4,7 +4,7 @@
 
 namespace {
 
-QtDesktop &realDesktop()
+QtDesktop &RealDesktop()
 {
     static QtDesktop instance;
     return instance;
@@ -14,23 +14,22 @@ Desktop *current = nullptr;
 
 } // namespace
 
-Desktop &desktop()
+Desktop &CurrentDesktop()
 {
-    return current ? *current : realDesktop();
+    return current ? *current : RealDesktop();
 }
 
-void setDesktop(Desktop *replacement)
+void SetCurrentDesktop(Desktop *replacement)
 {
     current = replacement;
 }
 
-Answer ShowMessage(QWidget *parent, const QString &text, MessageButtons buttons, MessageIcon icon,
-                   Answer defaultButton)
+Answer ShowMessage(QWidget *parent, const QString &text, MessageButtons buttons, MessageIcon icon, Answer defaultButton)
 {
     MessageRequest request;
     request.text = text;
     request.buttons = buttons;
     request.icon = icon;
     request.defaultButton = defaultButton;
-    return desktop().showMessage(parent, request);
+    return CurrentDesktop().showMessage(parent, request);
 }

@@ -67,9 +67,9 @@ public:
     virtual void endProgram(int exitCode) = 0;
 };
 
-Desktop &desktop();
+Desktop &CurrentDesktop();
 // Null puts the real desktop back.
-void setDesktop(Desktop *replacement);
+void SetCurrentDesktop(Desktop *replacement);
 
 // A message box titled "Fichoscope".
 Answer ShowMessage(QWidget *parent, const QString &text, MessageButtons buttons = MessageButtons::Ok,

@@ -63,7 +63,7 @@ QString ShowFileDialog(QWidget *parent, const QString &title, const QList<FileFi
     request.startFolder = SpecialFolderPath(startFolder);
     request.initialName = InitialFileName(defaultName);
     request.choice = choice;
-    return desktop().chooseFile(parent, request).trimmed();
+    return CurrentDesktop().chooseFile(parent, request).trimmed();
 }
 
 QString WithCardExtension(const QString &path)
@@ -85,9 +85,9 @@ QString AskSaveTarget(QWidget *parent, const QString &defaultName)
         // extension included, so that no card is replaced unasked.
         const QString target = WithCardExtension(chosen);
         if (!FileExists(target)
-            || ShowMessage(parent, QStringLiteral("Le fichier existe déjà. Le remplacer ?"),
-                           MessageButtons::YesNo, MessageIcon::Question, Answer::Yes)
-                   == Answer::Yes)
+            || ShowMessage(parent, QStringLiteral("Le fichier existe déjà. Le remplacer ?"), MessageButtons::YesNo,
+                           MessageIcon::Question, Answer::Yes)
+                == Answer::Yes)
             return target;
     }
 }

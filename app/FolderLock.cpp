@@ -23,7 +23,8 @@ QString Mark(const QString &folder)
 // until its process closes it or ends.
 
 FolderLock::FolderLock(const QString &folder)
-    : m_mark(Mark(folder)), m_held(m_mark)
+    : m_mark(Mark(folder))
+    , m_held(m_mark)
 {
     m_held.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
@@ -36,7 +37,7 @@ FolderLock::~FolderLock()
     }
 }
 
-bool FolderLock::TakeOverAbandoned(const QString &folder)
+bool FolderLock::takeOverAbandoned(const QString &folder)
 {
     return FileExists(Mark(folder)) && QFile::remove(Mark(folder));
 }
@@ -61,7 +62,8 @@ bool Lock(int fd)
 } // namespace
 
 FolderLock::FolderLock(const QString &folder)
-    : m_mark(Mark(folder)), m_lockedFolder(OpenFolder(folder))
+    : m_mark(Mark(folder))
+    , m_lockedFolder(OpenFolder(folder))
 {
     QFile mark(m_mark);
     if (!Lock(m_lockedFolder) || !mark.open(QIODevice::WriteOnly | QIODevice::NewOnly))
@@ -76,7 +78,7 @@ FolderLock::~FolderLock()
         ::close(m_lockedFolder);
 }
 
-bool FolderLock::TakeOverAbandoned(const QString &folder)
+bool FolderLock::takeOverAbandoned(const QString &folder)
 {
     if (!FileExists(Mark(folder)))
         return false;

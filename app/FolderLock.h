@@ -19,7 +19,7 @@ public:
 
     // Removes the folder's mark when the process that made it no longer
     // runs; true when it did. An unmarked folder gives false.
-    static bool TakeOverAbandoned(const QString &folder);
+    static bool takeOverAbandoned(const QString &folder);
 
 private:
     QString m_mark;

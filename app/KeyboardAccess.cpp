@@ -18,10 +18,7 @@ public:
     using QFocusFrame::QFocusFrame;
 
 protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter(this).fillRect(rect(), palette().highlight());
-    }
+    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), palette().highlight()); }
 };
 
 bool IsClickKey(const QKeyEvent &event)
@@ -66,8 +63,7 @@ bool KeyboardClick::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -57,7 +57,7 @@ Answer FromQt(int button, MessageButtons offered)
     default:
         // Closing the box by its title bar or Escape.
         return offered == MessageButtons::YesNo ? Answer::No
-             : offered == MessageButtons::Ok    ? Answer::Ok
+            : offered == MessageButtons::Ok     ? Answer::Ok
                                                 : Answer::Cancel;
     }
 }
@@ -113,9 +113,9 @@ QString QtDesktop::chooseFile(QWidget *parent, const FileDialogRequest &request)
     QFileDialog dialog(parent, request.title, request.startFolder);
     const bool save = request.choice == FileChoice::SaveTarget;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save                                     ? QFileDialog::AnyFile
-                       : request.choice == FileChoice::Folder ? QFileDialog::Directory
-                                                                : QFileDialog::ExistingFile);
+    dialog.setFileMode(save                                       ? QFileDialog::AnyFile
+                           : request.choice == FileChoice::Folder ? QFileDialog::Directory
+                                                                  : QFileDialog::ExistingFile);
     // The overwrite question and the extension are the program's own; the
     // dialog adds no suffix.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

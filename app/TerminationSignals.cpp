@@ -67,6 +67,8 @@ void EndOnTerminationSignals()
 
 #else
 
-void EndOnTerminationSignals() {}
+void EndOnTerminationSignals()
+{
+}
 
 #endif

@@ -71,8 +71,7 @@ std::map<QString, std::unique_ptr<FolderLock>> &HeldFolders()
 void Hide([[maybe_unused]] const QString &path)
 {
 #ifdef Q_OS_WIN
-    SetFileAttributesW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()),
-                       FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()), FILE_ATTRIBUTE_HIDDEN);
 #endif
 }
 
@@ -90,8 +89,8 @@ QString WorkFolderParent()
     const QString programFolder = QCoreApplication::applicationDirPath();
     if (QFileInfo(programFolder).isWritable())
         return programFolder;
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-                          + QStringLiteral("/fichoscope");
+    const QString cache =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/fichoscope");
     QDir().mkpath(cache);
     return cache;
 }
@@ -99,8 +98,7 @@ QString WorkFolderParent()
 QString CreateWorkFolder(NameOrder order, const QString &parentPath)
 {
     const QDir parent(parentPath);
-    const QString name = kHiddenPrefix
-                         + WorkFolderName(currentClock().now(), QLocale::system(), order);
+    const QString name = kHiddenPrefix + WorkFolderName(CurrentClock().now(), QLocale::system(), order);
     for (int n = 1; n <= kMaxSuffix; ++n) {
         const QString candidate = n == 1 ? name : name + u'-' + QString::number(n);
         // mkdir fails when the name is taken: the folder is ours alone.
@@ -153,7 +151,7 @@ void RemoveAbandonedWorkFolders(const QString &parent)
         // A folder without a mark is being made right now, or was made by a
         // version that did not mark its folders: nothing tells that its
         // program has ended.
-        if (workName.match(name).hasMatch() && FolderLock::TakeOverAbandoned(folder))
+        if (workName.match(name).hasMatch() && FolderLock::takeOverAbandoned(folder))
             RemoveWorkFolder(folder);
     }
 }

@@ -83,10 +83,8 @@ QByteArray EncodeCardText(const QString &text)
     // One code point at a time, so that each unmappable one (a surrogate
     // pair included) becomes exactly one "?".
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size()
-                                        && text.at(i + 1).isLowSurrogate()
-                                    ? 2
-                                    : 1;
+        const qsizetype width =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
         const QStringView point = QStringView(text).mid(i, width);
         const QByteArray byte = encoder.encode(point);
         const bool lost = byte.size() != 1 || (byte.at(0) == kSubstitute && point != u"\x1A");

@@ -16,8 +16,7 @@ QByteArray Header(const CardRecord &record)
 
 IoStatus WriteAll(QFileDevice &file, const QByteArray &bytes)
 {
-    return file.write(bytes) == bytes.size() ? IoStatus::success()
-                                             : IoStatus::failure(CannotWrite(file));
+    return file.write(bytes) == bytes.size() ? IoStatus::success() : IoStatus::failure(CannotWrite(file));
 }
 
 // Opens a card file and checks that it is a whole one, leaving it at the

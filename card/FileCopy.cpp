@@ -17,20 +17,17 @@ QString Shown(const QFileDevice &file)
 
 QString CannotRead(const QFileDevice &file)
 {
-    return QStringLiteral("Impossible de lire le fichier « %1 » : %2")
-        .arg(Shown(file), file.errorString());
+    return QStringLiteral("Impossible de lire le fichier « %1 » : %2").arg(Shown(file), file.errorString());
 }
 
 QString CannotWrite(const QFileDevice &file)
 {
-    return QStringLiteral("Impossible d'écrire le fichier « %1 » : %2")
-        .arg(Shown(file), file.errorString());
+    return QStringLiteral("Impossible d'écrire le fichier « %1 » : %2").arg(Shown(file), file.errorString());
 }
 
 QString NotACardFile(const QString &path)
 {
-    return QStringLiteral("Le fichier « %1 » n'est pas une fiche Fichoscope.")
-        .arg(QDir::toNativeSeparators(path));
+    return QStringLiteral("Le fichier « %1 » n'est pas une fiche Fichoscope.").arg(QDir::toNativeSeparators(path));
 }
 
 QString NoWorkFolder()

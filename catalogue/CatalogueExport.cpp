@@ -74,12 +74,14 @@ QByteArray CatalogueCsv(const std::vector<CatalogueCard> &cards, const QString &
 QByteArray CatalogueHtml(const std::vector<CatalogueCard> &cards, const QString &title)
 {
     using F = CardRecord;
-    QString html = QStringLiteral(
-        "<!DOCTYPE html>\n<html lang=\"fr\"><head><meta charset=\"utf-8\"><title>%1</title>\n"
-        "<style>body{font-family:sans-serif}table{border-collapse:collapse}td,th{border:1px solid #ccc;"
-        "padding:4px;vertical-align:top}td:last-child{white-space:pre-line}</style></head><body>\n"
-        "<h1>%1</h1>\n<table>\n<tr><th>Affiche</th><th>Titre</th><th>Année</th><th>Durée</th><th>Type</th>"
-        "<th>Réalisateur</th><th>Acteurs</th><th>Résumé</th></tr>\n").arg(title.toHtmlEscaped());
+    QString html =
+        QStringLiteral(
+            "<!DOCTYPE html>\n<html lang=\"fr\"><head><meta charset=\"utf-8\"><title>%1</title>\n"
+            "<style>body{font-family:sans-serif}table{border-collapse:collapse}td,th{border:1px solid #ccc;"
+            "padding:4px;vertical-align:top}td:last-child{white-space:pre-line}</style></head><body>\n"
+            "<h1>%1</h1>\n<table>\n<tr><th>Affiche</th><th>Titre</th><th>Année</th><th>Durée</th><th>Type</th>"
+            "<th>Réalisateur</th><th>Acteurs</th><th>Résumé</th></tr>\n")
+            .arg(title.toHtmlEscaped());
     for (const CatalogueCard &card : cards) {
         html += QStringLiteral("<tr><td>");
         if (const QString address = card.readable ? ThumbnailAddress(card.path) : QString(); !address.isEmpty())
@@ -87,9 +89,10 @@ QByteArray CatalogueHtml(const std::vector<CatalogueCard> &cards, const QString 
         html += QStringLiteral("</td>") + Cell(card.title());
         if (card.readable)
             html += Cell(card.text(F::Annee)) + Cell(card.duration()) + Cell(card.text(F::Type))
-                  + Cell(card.text(F::Realisateur)) + Cell(Actors(card)) + Cell(card.text(F::Resume));
+                + Cell(card.text(F::Realisateur)) + Cell(Actors(card)) + Cell(card.text(F::Resume));
         else
-            html += QStringLiteral("<td colspan=\"6\">") + QString::fromLatin1(kUnreadableCard) + QStringLiteral("</td>");
+            html +=
+                QStringLiteral("<td colspan=\"6\">") + QString::fromLatin1(kUnreadableCard) + QStringLiteral("</td>");
         html += QStringLiteral("</tr>\n");
     }
     html += QStringLiteral("</table>\n</body></html>\n");

@@ -33,5 +33,5 @@ QString CountLine(int shown, int total)
 {
     const QLocale french(QLocale::French, QLocale::France);
     return french.toString(shown) + (shown < 2 ? QStringLiteral(" fiche sur ") : QStringLiteral(" fiches sur "))
-         + french.toString(total);
+        + french.toString(total);
 }

@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QSet>
 
-
 namespace {
 
 constexpr int kThumbnailBound = 48;
@@ -103,9 +102,8 @@ void CatalogueModel::replaceFolders(const QStringList &folders)
             known.insert(card.path, &card);
     std::vector<CatalogueCard> fresh;
     for (const QString &folder : folders)
-        for (CatalogueCard &card : ListCards(folder, false, [&known](const QString &path) {
-                 return known.value(path, nullptr);
-             })) {
+        for (CatalogueCard &card :
+             ListCards(folder, false, [&known](const QString &path) { return known.value(path, nullptr); })) {
             if (const CatalogueCard *old = known.value(card.path, nullptr);
                 !old || old->modified != card.modified || old->size != card.size)
                 m_thumbnails->forget(card.path);

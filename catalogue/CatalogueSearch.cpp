@@ -59,9 +59,11 @@ bool CatalogueSearch::matches(const CatalogueCard &card) const
     thread_local std::string haystack;
     haystack.clear();
     if (card.readable) {
-        for (CardRecord::Field field : {CardRecord::Titre, CardRecord::Annee, CardRecord::Type,
-                                        CardRecord::Realisateur, CardRecord::Acteurs, CardRecord::Resume})
-            AppendFolded(haystack, QByteArrayView(card.record.bytes()).sliced(CardRecord::offset(field), CardRecord::length(field)));
+        for (CardRecord::Field field : {CardRecord::Titre, CardRecord::Annee, CardRecord::Type, CardRecord::Realisateur,
+                                        CardRecord::Acteurs, CardRecord::Resume})
+            AppendFolded(
+                haystack,
+                QByteArrayView(card.record.bytes()).sliced(CardRecord::offset(field), CardRecord::length(field)));
     } else {
         haystack = FoldForSearch(card.title()).toStdString();
     }

@@ -154,7 +154,10 @@ void CatalogueWindow::CreateMenus()
     connect(mnuModifier, &QAction::triggered, this, &CatalogueWindow::EditCard);
     connect(mnuExporter, &QAction::triggered, this, &CatalogueWindow::ExportRows);
     connect(mnuFermer, &QAction::triggered, this, &QWidget::close);
-    connect(find, &QAction::triggered, txtRechercher, [this] { txtRechercher->setFocus(); txtRechercher->selectAll(); });
+    connect(find, &QAction::triggered, txtRechercher, [this] {
+        txtRechercher->setFocus();
+        txtRechercher->selectAll();
+    });
 }
 
 QString CatalogueWindow::currentCardPath()
@@ -194,13 +197,14 @@ void CatalogueWindow::ExportRows()
     request.startFolder = SpecialFolderPath(SpecialFolder::Documents);
     request.initialName = QFileInfo(m_folder).fileName() + QStringLiteral(".csv");
     request.choice = FileChoice::SaveTarget;
-    QString path = desktop().chooseFile(this, request);
+    QString path = CurrentDesktop().chooseFile(this, request);
     if (path.isEmpty())
         return;
     const ExportFormat format = ExportFormatOf(path);
     if (QFileInfo::exists(path)
         && ShowMessage(this, QStringLiteral("Le fichier existe déjà. Le remplacer ?"), MessageButtons::YesNo,
-                       MessageIcon::Question, Answer::No) != Answer::Yes)
+                       MessageIcon::Question, Answer::No)
+            != Answer::Yes)
         return;
 
     // The posters of an HTML page take a while: the window stays usable.
@@ -217,10 +221,11 @@ void CatalogueWindow::ExportRows()
         else
             statusBar()->showMessage(QStringLiteral("Exporté dans « %1 »").arg(path), 5000);
     });
-    watcher->setFuture(QtConcurrent::run([cards = model->shownCards(), folder = m_folder, title = windowTitle(),
-                                          format, path] {
-        return WriteExport(path, format == ExportFormat::Html ? CatalogueHtml(cards, title) : CatalogueCsv(cards, folder));
-    }));
+    watcher->setFuture(
+        QtConcurrent::run([cards = model->shownCards(), folder = m_folder, title = windowTitle(), format, path] {
+            return WriteExport(
+                path, format == ExportFormat::Html ? CatalogueHtml(cards, title) : CatalogueCsv(cards, folder));
+        }));
 }
 
 void CatalogueWindow::FolderChanged(const QStringList &folders)

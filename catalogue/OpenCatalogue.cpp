@@ -21,7 +21,7 @@ void ConnectCatalogueCommand(frmMain &editor)
         request.title = QStringLiteral("Dossier du catalogue");
         request.startFolder = SpecialFolderPath(SpecialFolder::Documents);
         request.choice = FileChoice::Folder;
-        if (const QString folder = desktop().chooseFile(&editor, request); !folder.isEmpty())
+        if (const QString folder = CurrentDesktop().chooseFile(&editor, request); !folder.isEmpty())
             OpenCatalogue(folder);
     });
 }
@@ -31,6 +31,6 @@ void OpenInEditor(const QString &cardPath)
     auto *editor = new frmMain;
     editor->setAttribute(Qt::WA_DeleteOnClose);
     ConnectCatalogueCommand(*editor);
-    editor->OpenFile(cardPath);
+    editor->openFile(cardPath);
     editor->show();
 }

@@ -42,7 +42,8 @@ QImage Thumbnails::thumbnail(const QString &cardPath)
         const int bound = m_bound;
         m_pool.start([this, cardPath, bound] {
             const QImage image = LoadThumbnail(cardPath, bound);
-            QMetaObject::invokeMethod(this, [this, cardPath, image] { take(cardPath, image); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, cardPath, image] { take(cardPath, image); }, Qt::QueuedConnection);
         });
     }
     return {};

@@ -15,41 +15,41 @@ ActorsList::ActorsList(QComboBox *box, QPushButton *removeButton)
     box->setCompleter(nullptr);                // names are typed whole
     box->installEventFilter(this);
     // Only the user's edits: a text set by choosing an entry must stay.
-    connect(box->lineEdit(), &QLineEdit::textEdited, this, &ActorsList::ApplyTextRule);
-    connect(box, &QComboBox::activated, this, &ActorsList::Select);
-    connect(removeButton, &QPushButton::clicked, this, &ActorsList::Remove);
+    connect(box->lineEdit(), &QLineEdit::textEdited, this, &ActorsList::applyTextRule);
+    connect(box, &QComboBox::activated, this, &ActorsList::select);
+    connect(removeButton, &QPushButton::clicked, this, &ActorsList::remove);
 }
 
-QStringList ActorsList::SelectEachInTurn()
+QStringList ActorsList::selectEachInTurn()
 {
     QStringList names;
     for (int i = 0; i < m_box->count(); ++i) {
         m_box->setCurrentIndex(i);
-        Select(i);
+        select(i);
         names << m_box->currentText();
     }
     return names;
 }
 
-void ActorsList::AddLoaded(const QString &name)
+void ActorsList::addLoaded(const QString &name)
 {
     const QString text = m_box->currentText();
     m_box->addItem(name);
-    Deselect(text);
-    UpdateLock();
+    deselect(text);
+    updateLock();
 }
 
-void ActorsList::ClearSelection()
+void ActorsList::clearSelection()
 {
-    Deselect(m_box->currentText());
-    UpdateLock();
+    deselect(m_box->currentText());
+    updateLock();
 }
 
-void ActorsList::Empty()
+void ActorsList::clear()
 {
     m_box->clear();
-    Deselect(QString());
-    UpdateLock();
+    deselect(QString());
+    updateLock();
 }
 
 bool ActorsList::eventFilter(QObject *watched, QEvent *event)
@@ -57,24 +57,19 @@ bool ActorsList::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_box && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter:
-            Enter();
-            return true;
-        case Qt::Key_Escape:
-            Escape();
-            return true;
-        default:
-            break;
+        case Qt::Key_Enter: enter(); return true;
+        case Qt::Key_Escape: escape(); return true;
+        default: break;
         }
     }
     return QObject::eventFilter(watched, event);
 }
 
-void ActorsList::ApplyTextRule()
+void ActorsList::applyTextRule()
 {
     QLineEdit *edit = m_box->lineEdit();
     const QString text = edit->text();
-    if (IsLocked()) {
+    if (isLocked()) {
         edit->clear();
         return;
     }
@@ -91,7 +86,7 @@ void ActorsList::ApplyTextRule()
     edit->setCursorPosition(tooLong ? int(name.size()) : caret);
 }
 
-void ActorsList::Enter()
+void ActorsList::enter()
 {
     const QString name = m_box->currentText();
     if (name.isEmpty())
@@ -104,35 +99,35 @@ void ActorsList::Enter()
         m_box->addItem(name);
     }
     emit edited();
-    Deselect(QString());
-    UpdateLock();
+    deselect(QString());
+    updateLock();
 }
 
-void ActorsList::Escape()
+void ActorsList::escape()
 {
-    Deselect(QString());
-    UpdateLock();
+    deselect(QString());
+    updateLock();
 }
 
-void ActorsList::Select(int index)
+void ActorsList::select(int index)
 {
     m_selected = index;
     m_removeButton->setEnabled(true);
-    UpdateLock();
+    updateLock();
 }
 
-void ActorsList::Remove()
+void ActorsList::remove()
 {
     const QString text = m_box->currentText();
     m_box->removeItem(m_selected);
-    Deselect(text);
-    UpdateLock();
+    deselect(text);
+    updateLock();
     emit edited();
 }
 
 // Qt selects an entry by itself when the first one is added or the selected
 // one is removed, and rewrites the text with it: undo both.
-void ActorsList::Deselect(const QString &text)
+void ActorsList::deselect(const QString &text)
 {
     m_box->setCurrentIndex(-1);
     m_box->setEditText(text);
@@ -140,7 +135,7 @@ void ActorsList::Deselect(const QString &text)
     m_removeButton->setEnabled(false);
 }
 
-void ActorsList::UpdateLock()
+void ActorsList::updateLock()
 {
     m_locked = m_box->count() >= kMaxActors && m_selected == -1;
     if (m_locked)

@@ -25,15 +25,15 @@ public:
 
     // The names in list order, each made the current entry in turn as
     // saving reads them: the last one stays selected.
-    QStringList SelectEachInTurn();
+    QStringList selectEachInTurn();
     // A name read from a card; the card is not marked modified.
-    void AddLoaded(const QString &name);
+    void addLoaded(const QString &name);
     // No entry selected; the text stays.
-    void ClearSelection();
+    void clearSelection();
     // No names, no text, no selection, unlocked.
-    void Empty();
+    void clear();
 
-    bool IsLocked() const { return m_locked; }
+    bool isLocked() const { return m_locked; }
 
 signals:
     // The user added, changed or removed a name.
@@ -43,14 +43,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void ApplyTextRule();
-    void Enter();
-    void Escape();
-    void Select(int index);
-    void Remove();
+    void applyTextRule();
+    void enter();
+    void escape();
+    void select(int index);
+    void remove();
 
-    void Deselect(const QString &text);
-    void UpdateLock();
+    void deselect(const QString &text);
+    void updateLock();
 
     QComboBox *const m_box;
     QPushButton *const m_removeButton;

@@ -23,19 +23,21 @@ NumericFields::NumericFields(QWidget *window, QLineEdit *year, QLineEdit *hours,
     , m_window(window)
 {
     const auto install = [this](QLineEdit *box, const QString &message) {
-        connect(box, &QLineEdit::textChanged, this, [this, box, message] { Check(box, message); });
+        connect(box, &QLineEdit::textChanged, this, [this, box, message] { check(box, message); });
     };
     install(year, Lines({"Format invalide.", "L'année doit se composer de 4 chiffres"}));
     // "chiffes" is the message's own wording for the hours box.
-    install(hours, Lines({"Format invalide.", "La durée doit se composer d'un chiffre pour l'heure",
-                          "et de deux chiffes pour les minutes"}));
-    install(minutes, Lines({"Format invalide.", "La durée doit se composer d'un chiffre pour l'heure",
-                            "et de deux chiffres pour les minutes"}));
+    install(hours,
+            Lines({"Format invalide.", "La durée doit se composer d'un chiffre pour l'heure",
+                   "et de deux chiffes pour les minutes"}));
+    install(minutes,
+            Lines({"Format invalide.", "La durée doit se composer d'un chiffre pour l'heure",
+                   "et de deux chiffres pour les minutes"}));
 }
 
 // Runs on every change of the box, the program's own included: setting the
 // shortened text below runs it again on that text.
-void NumericFields::Check(QLineEdit *box, const QString &message)
+void NumericFields::check(QLineEdit *box, const QString &message)
 {
     const QString text = box->text();
     if (text.isEmpty() || IsNumeric(text, QLocale())) {

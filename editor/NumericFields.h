@@ -20,7 +20,7 @@ signals:
     void edited();
 
 private:
-    void Check(QLineEdit *box, const QString &message);
+    void check(QLineEdit *box, const QString &message);
 
     QWidget *const m_window; // over which the message is shown
 };

@@ -22,7 +22,7 @@ SummaryBox::SummaryBox(int maxLength, QWidget *parent)
     setTabChangesFocus(true);
 }
 
-int SummaryBox::StoredLength(const QString &text)
+int SummaryBox::storedLength(const QString &text)
 {
     int length = 0;
     for (QChar c : text)
@@ -50,12 +50,12 @@ QString SummaryBox::boxText() const
     return text.replace(QChar::LineSeparator, u'\n');
 }
 
-int SummaryBox::Room() const
+int SummaryBox::room() const
 {
-    return m_maxLength - StoredLength(toPlainText()) + StoredLength(textCursor().selectedText());
+    return m_maxLength - storedLength(toPlainText()) + storedLength(textCursor().selectedText());
 }
 
-QString SummaryBox::Fit(const QString &text, int room)
+QString SummaryBox::fit(const QString &text, int room)
 {
     qsizetype taken = 0;
     for (int used = 0; taken < text.size(); ++taken) {
@@ -71,7 +71,7 @@ void SummaryBox::keyPressEvent(QKeyEvent *event)
     const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const QString typed = lineBreak ? QStringLiteral("\n") : event->text();
     const bool inserts = lineBreak || (!typed.isEmpty() && typed.at(0).isPrint());
-    if (inserts && StoredLength(typed) > Room()) {
+    if (inserts && storedLength(typed) > room()) {
         event->accept(); // the box is full
         return;
     }
@@ -83,13 +83,13 @@ void SummaryBox::insertFromMimeData(const QMimeData *source)
     QString text = source->text();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QMimeData fitted;
-    fitted.setText(Fit(text, Room()));
+    fitted.setText(fit(text, room()));
     QPlainTextEdit::insertFromMimeData(&fitted);
 }
 
 void SummaryBox::inputMethodEvent(QInputMethodEvent *event)
 {
-    const QString commit = Fit(event->commitString(), Room());
+    const QString commit = fit(event->commitString(), room());
     if (commit == event->commitString()) {
         QPlainTextEdit::inputMethodEvent(event);
         return;

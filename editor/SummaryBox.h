@@ -14,7 +14,7 @@ public:
     explicit SummaryBox(int maxLength, QWidget *parent = nullptr);
 
     // The length as stored: line breaks count two.
-    static int StoredLength(const QString &text);
+    static int storedLength(const QString &text);
 
     // The summary as the card stores it, line breaks as CR LF. Until the
     // user changes it, the text read from the card comes back byte for byte
@@ -29,9 +29,9 @@ protected:
 
 private:
     // Room left for new input, the selection it replaces counted free.
-    int Room() const;
+    int room() const;
     // The longest start of the text that fits the room.
-    static QString Fit(const QString &text, int room);
+    static QString fit(const QString &text, int room);
 
     // The text as typed: toPlainText() would make no-break spaces plain.
     QString boxText() const;

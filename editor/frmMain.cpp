@@ -28,14 +28,14 @@ frmMain::frmMain(QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    CreateControls();
-    CreateMenus();
+    createControls();
+    createMenus();
     m_actors = new ActorsList(cboActeurs, cmdActSupp);
-    TrackChanges();
-    ConnectCommands();
-    AcceptFileDrops();
-    MakeAccessible();
-    FixSizeAndCentre();
+    trackChanges();
+    connectCommands();
+    acceptFileDrops();
+    makeAccessible();
+    fixSizeAndCentre();
 }
 
 void frmMain::ChangeEdit(bool Modified)
@@ -57,11 +57,11 @@ bool frmMain::event(QEvent *event)
     // The frame enters the outer height only once the window system has
     // mapped the window.
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
-        ApplyOuterHeight();
+        applyOuterHeight();
     return handled;
 }
 
-void frmMain::TrackChanges()
+void frmMain::trackChanges()
 {
     const auto modified = [this] { ChangeEdit(true); };
     for (QLineEdit *box : {txtTitre, txtType, txtRealisateur})
@@ -73,7 +73,7 @@ void frmMain::TrackChanges()
     connect(&m_document, &CardDocument::fileChanged, this, [this] { ChangeEdit(m_document.isModified()); });
 }
 
-void frmMain::FixSizeAndCentre()
+void frmMain::fixSizeAndCentre()
 {
     // The client area is the central widget; the window follows its size, so
     // the poster routines change the height through the central widget.

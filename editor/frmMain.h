@@ -40,25 +40,25 @@ public:
     bool Pic2Img(const PosterPicture &picture);
 
     // The document commands of the "Fichier" menu.
-    void New();
-    void Open();
+    void newCard();
+    void open();
     // Opens the card file as Open does once its dialog has answered.
-    void OpenFile(const QString &path);
+    void openFile(const QString &path);
     // Open without its dialog: the save question, then the card file.
-    void OpenDropped(const QString &path);
+    void openDropped(const QString &path);
     // True when the card was written.
-    bool Save();
-    void SaveAs();
-    void Preview();
+    bool save();
+    void saveAs();
+    void preview();
 
     // The poster commands.
-    void ChoosePoster();
+    void choosePoster();
     // Takes the picture file as the poster, as if chosen in the dialog;
     // "Image incorrecte" and false when it is no usable picture.
-    bool TakePoster(const QString &path);
-    void RemovePoster();
+    bool takePoster(const QString &path);
+    void removePoster();
     void RestorePoster();
-    void ViewFullSize();
+    void viewFullSize();
 
     // Controls; each one's objectName is its member's name.
     QLabel *lblTitre = nullptr;
@@ -114,14 +114,14 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void AcceptFileDrops();
+    void acceptFileDrops();
     // A file dragged over a control: the window takes it; true when handled.
-    bool FileDragEvent(QObject *over, QEvent *event);
+    bool fileDragEvent(QObject *over, QEvent *event);
     // The one local file a drag carries, when the window takes it at this
     // place (in the client area): a card anywhere, a picture on the poster.
-    QString DroppedFile(const QDropEvent &event, QPoint at) const;
-    void ConnectCommands();
-    void ApplyOuterHeight();
+    QString droppedFile(const QDropEvent &event, QPoint at) const;
+    void connectCommands();
+    void applyOuterHeight();
 
     // The controls' texts as a record, and back.
     CardRecord CollectCard();
@@ -130,12 +130,12 @@ private:
     void ResetCard();
     // New and Open first offer to save unsaved changes; false when the
     // command goes no further.
-    bool SaveQuestion(const QString &question);
+    bool saveQuestion(const QString &question);
     // Save, Save As and Preview need a title.
-    bool TitleCheck();
+    bool titleCheck();
     // After a save: the card lives in the file written, or the user is told
     // why nothing was written. True when written.
-    bool Conclude(const QString &path, const IoStatus &status);
+    bool conclude(const QString &path, const IoStatus &status);
 
     CardDocument m_document;
     ActorsList *m_actors = nullptr; // the behaviour of cboActeurs and cmdActSupp
@@ -143,10 +143,10 @@ private:
     PosterPicture m_fullSizePoster;
     int m_outerHeight = 0; // twips, frame, title and menu bars included; 0 until a poster routine sets it
 
-    void CreateControls();
-    void CreateMenus();
+    void createControls();
+    void createMenus();
     // Names and keys for screen readers and keyboard users.
-    void MakeAccessible();
-    void TrackChanges();
-    void FixSizeAndCentre();
+    void makeAccessible();
+    void trackChanges();
+    void fixSizeAndCentre();
 };

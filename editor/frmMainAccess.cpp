@@ -26,7 +26,7 @@ void NameField(QLabel *caption, QWidget *field, const QString &name, const QStri
 
 } // namespace
 
-void frmMain::MakeAccessible()
+void frmMain::makeAccessible()
 {
     // The window's name is its title, modified mark included; Qt does not
     // tell a screen reader when it changes, so the mark would go unheard.
@@ -55,7 +55,7 @@ void frmMain::MakeAccessible()
     // poster and on the frame's buttons, so also while there is no poster.
     imgAffiche->setAccessibleName(PosterAccessibleName(false));
     imgAffiche->setAccessibleDescription(QStringLiteral("Entrée l'affiche en grand, Maj+F10 ouvre son menu"));
-    connect(new KeyboardClick(imgAffiche), &KeyboardClick::clicked, this, &frmMain::ViewFullSize);
+    connect(new KeyboardClick(imgAffiche), &KeyboardClick::clicked, this, &frmMain::viewFullSize);
     setTabOrder(cmdAffiSupp, imgAffiche);
     AddMenuKeys(imgAffiche, Qt::WidgetShortcut, mnuPopAffi);
     AddMenuKeys(fraAffiche, Qt::WidgetWithChildrenShortcut, mnuPopAffi);

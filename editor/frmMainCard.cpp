@@ -18,7 +18,7 @@ CardRecord frmMain::CollectCard()
     card.set(CardRecord::Type, txtType->text());
     card.set(CardRecord::Realisateur, txtRealisateur->text());
     // Each name is made the current entry in turn, so the last one stays selected.
-    card.set(CardRecord::Acteurs, JoinActors(m_actors->SelectEachInTurn()));
+    card.set(CardRecord::Acteurs, JoinActors(m_actors->selectEachInTurn()));
     card.set(CardRecord::Resume, txtResume->storedText());
     return card;
 }
@@ -32,7 +32,7 @@ void frmMain::FillEditorFields(const CardRecord &card)
     ShowStoredText(txtDuree1, HoursForEditor(card.text(CardRecord::DureeH), locale));
     ShowStoredText(txtDuree2, MinutesForEditor(card.text(CardRecord::DureeMin), locale));
     for (const QString &name : SplitActors(card.text(CardRecord::Acteurs)))
-        m_actors->AddLoaded(name);
+        m_actors->addLoaded(name);
     txtResume->setStoredText(TrimRight(card.text(CardRecord::Resume)));
     ShowStoredText(txtRealisateur, TrimRight(card.text(CardRecord::Realisateur)));
     ShowStoredText(txtType, TrimRight(card.text(CardRecord::Type)));
@@ -44,7 +44,7 @@ void frmMain::ResetCard()
     for (QLineEdit *box : {txtAnnee, txtDuree1, txtDuree2, txtRealisateur, txtTitre, txtType})
         box->setText(QString());
     txtResume->setStoredText(QString());
-    m_actors->Empty();
+    m_actors->clear();
     Pic2Img(PosterPicture());
     ChangeEdit(false);
 }

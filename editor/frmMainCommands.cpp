@@ -27,7 +27,7 @@ void TellFailure(QWidget *editor, const QString &message)
 
 } // namespace
 
-bool frmMain::TitleCheck()
+bool frmMain::titleCheck()
 {
     if (!txtTitre->text().isEmpty())
         return true;
@@ -36,22 +36,20 @@ bool frmMain::TitleCheck()
     return false;
 }
 
-bool frmMain::SaveQuestion(const QString &question)
+bool frmMain::saveQuestion(const QString &question)
 {
     if (!m_document.isModified())
         return true;
     switch (ShowMessage(this, question, MessageButtons::YesNoCancel, MessageIcon::Question, Answer::Yes)) {
     case Answer::Yes:
-        Save(); // and the command ends there
+        save(); // and the command ends there
         return false;
-    case Answer::No:
-        return true;
-    default:
-        return false;
+    case Answer::No: return true;
+    default: return false;
     }
 }
 
-bool frmMain::Conclude(const QString &path, const IoStatus &status)
+bool frmMain::conclude(const QString &path, const IoStatus &status)
 {
     if (!status.ok()) {
         TellFailure(this, status.errorString);
@@ -62,53 +60,53 @@ bool frmMain::Conclude(const QString &path, const IoStatus &status)
     return true;
 }
 
-void frmMain::ConnectCommands()
+void frmMain::connectCommands()
 {
-    connect(mnuFileNew, &QAction::triggered, this, &frmMain::New);
-    connect(mnuFileOpen, &QAction::triggered, this, &frmMain::Open);
-    connect(mnuFileSave, &QAction::triggered, this, &frmMain::Save);
-    connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::SaveAs);
-    connect(mnuFilePrev, &QAction::triggered, this, &frmMain::Preview);
+    connect(mnuFileNew, &QAction::triggered, this, &frmMain::newCard);
+    connect(mnuFileOpen, &QAction::triggered, this, &frmMain::open);
+    connect(mnuFileSave, &QAction::triggered, this, &frmMain::save);
+    connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::saveAs);
+    connect(mnuFilePrev, &QAction::triggered, this, &frmMain::preview);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::close);
-    connect(mnuPopFull, &QAction::triggered, this, &frmMain::ViewFullSize);
+    connect(mnuPopFull, &QAction::triggered, this, &frmMain::viewFullSize);
     mnuPopAffi->setDefaultAction(mnuPopFull); // shown in bold, in the bar and on the poster
-    connect(mnuPopModif, &QAction::triggered, this, &frmMain::ChoosePoster);
-    connect(mnuPopRem, &QAction::triggered, this, &frmMain::RemovePoster);
+    connect(mnuPopModif, &QAction::triggered, this, &frmMain::choosePoster);
+    connect(mnuPopRem, &QAction::triggered, this, &frmMain::removePoster);
     connect(mnuPopReset, &QAction::triggered, this, &frmMain::RestorePoster);
-    connect(cmdAffiMod, &QPushButton::clicked, this, &frmMain::ChoosePoster);
-    connect(cmdAffiSupp, &QPushButton::clicked, this, &frmMain::RemovePoster);
+    connect(cmdAffiMod, &QPushButton::clicked, this, &frmMain::choosePoster);
+    connect(cmdAffiSupp, &QPushButton::clicked, this, &frmMain::removePoster);
     connect(mnuAbout, &QAction::triggered, this, [this] { ShowAbout(this); });
     auto *posterClick = new MouseClick(imgAffiche);
-    connect(posterClick, &MouseClick::clicked, this, &frmMain::ViewFullSize);
+    connect(posterClick, &MouseClick::clicked, this, &frmMain::viewFullSize);
     connect(posterClick, &MouseClick::rightClicked, this, [this](QPoint at) { mnuPopAffi->exec(at); });
 }
 
-void frmMain::New()
+void frmMain::newCard()
 {
-    if (!SaveQuestion(QStringLiteral("Voulez-vous enregistrer la fiche avant de quitter ?")))
+    if (!saveQuestion(QStringLiteral("Voulez-vous enregistrer la fiche avant de quitter ?")))
         return;
     ResetCard();
     m_document.startNew();
     mnuPopReset->setEnabled(false);
 }
 
-void frmMain::Open()
+void frmMain::open()
 {
-    if (!SaveQuestion(kOpenQuestion))
+    if (!saveQuestion(kOpenQuestion))
         return;
     const QString path = ShowFileDialog(this, QString::fromUtf8(kCardDialogTitle), CardFilters(),
                                         SpecialFolder::Desktop, FileChoice::Existing);
     if (!path.isEmpty())
-        OpenFile(path);
+        openFile(path);
 }
 
-void frmMain::OpenDropped(const QString &path)
+void frmMain::openDropped(const QString &path)
 {
-    if (SaveQuestion(kOpenQuestion))
-        OpenFile(path);
+    if (saveQuestion(kOpenQuestion))
+        openFile(path);
 }
 
-void frmMain::OpenFile(const QString &path)
+void frmMain::openFile(const QString &path)
 {
     ResetCard();
     const CardReadResult card = ReadCardFile(path);
@@ -121,7 +119,7 @@ void frmMain::OpenFile(const QString &path)
     }
     TellFailure(this, ReadFailureMessage(card));
     if (card.status != CardReadStatus::Unreadable) {
-        desktop().endProgram(1);
+        CurrentDesktop().endProgram(1);
         return;
     }
     // A card that exists but cannot be read leaves an empty new card.
@@ -129,34 +127,34 @@ void frmMain::OpenFile(const QString &path)
     mnuPopReset->setEnabled(false);
 }
 
-bool frmMain::Save()
+bool frmMain::save()
 {
-    if (!TitleCheck())
+    if (!titleCheck())
         return false;
     bool written = false;
     if (m_document.isNew()) {
         const QString path = AskSaveTarget(this, txtTitre->text());
-        written = !path.isEmpty() && Conclude(path, WriteCard(CollectCard(), m_document.poster(), path));
+        written = !path.isEmpty() && conclude(path, WriteCard(CollectCard(), m_document.poster(), path));
     } else {
-        written = Conclude(m_document.path(), SaveCard(m_document, CollectCard()));
+        written = conclude(m_document.path(), SaveCard(m_document, CollectCard()));
     }
-    m_actors->ClearSelection();
+    m_actors->clearSelection();
     return written;
 }
 
-void frmMain::SaveAs()
+void frmMain::saveAs()
 {
-    if (!TitleCheck())
+    if (!titleCheck())
         return;
     const QString path = AskSaveTarget(this, m_document.path());
     if (!path.isEmpty())
-        Conclude(path, SaveCardAs(m_document, CollectCard(), path));
-    m_actors->ClearSelection();
+        conclude(path, SaveCardAs(m_document, CollectCard(), path));
+    m_actors->clearSelection();
 }
 
-void frmMain::Preview()
+void frmMain::preview()
 {
-    if (!TitleCheck())
+    if (!titleCheck())
         return;
     const IoStatus status = PreviewCard(m_document, CollectCard());
     if (!status.ok())
@@ -166,21 +164,19 @@ void frmMain::Preview()
 void frmMain::closeEvent(QCloseEvent *event)
 {
     if (m_document.isModified()) {
-        const QString question = QStringLiteral("Enregistrer les modifications apportées à \"%1\" ?").arg(m_document.name());
+        const QString question =
+            QStringLiteral("Enregistrer les modifications apportées à \"%1\" ?").arg(m_document.name());
         switch (ShowMessage(this, question, MessageButtons::YesNoCancel, MessageIcon::Warning, Answer::Yes)) {
         case Answer::Yes:
             // Changes the user asked to keep are never dropped: a save that
             // did not happen keeps the window open.
-            if (!Save()) {
+            if (!save()) {
                 event->ignore();
                 return;
             }
             break;
-        case Answer::No:
-            break;
-        default:
-            event->ignore();
-            return;
+        case Answer::No: break;
+        default: event->ignore(); return;
         }
     }
     event->accept();

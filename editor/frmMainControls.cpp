@@ -2,8 +2,8 @@
 
 #include "app/Fonts.h"
 #include "app/Twips.h"
-#include "editor/FieldBoxes.h"
 #include "editor/EditorPosterPlace.h"
+#include "editor/FieldBoxes.h"
 #include "editor/SummaryBox.h"
 #include "resources/Resources.h"
 
@@ -42,7 +42,7 @@ QLineEdit *TextBox(QWidget *parent, const char *name, int maxLength, int left, i
 
 } // namespace
 
-void frmMain::CreateControls()
+void frmMain::createControls()
 {
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -84,7 +84,7 @@ void frmMain::CreateControls()
     picAffiche = Place<QLabel>(client, "picAffiche", 120, 2400, 615, 255);
     picAffiche->hide();
 
-    const QList<QWidget *> tabOrder = {txtTitre, txtAnnee, txtDuree1, txtDuree2, txtType, txtRealisateur,
+    const QList<QWidget *> tabOrder = {txtTitre,   txtAnnee,  txtDuree1,  txtDuree2,   txtType,   txtRealisateur,
                                        cboActeurs, txtResume, cmdAffiMod, cmdAffiSupp, cmdActSupp};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);

@@ -18,7 +18,7 @@ bool HasCardExtension(const QString &path)
 
 } // namespace
 
-void frmMain::AcceptFileDrops()
+void frmMain::acceptFileDrops()
 {
     setAcceptDrops(true);
     // Text boxes take drops of their own; a file dropped on one is the window's.
@@ -27,7 +27,7 @@ void frmMain::AcceptFileDrops()
             child->installEventFilter(this);
 }
 
-QString frmMain::DroppedFile(const QDropEvent &event, QPoint at) const
+QString frmMain::droppedFile(const QDropEvent &event, QPoint at) const
 {
     const QList<QUrl> urls = event.mimeData()->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile())
@@ -40,7 +40,7 @@ QString frmMain::DroppedFile(const QDropEvent &event, QPoint at) const
     return {};
 }
 
-bool frmMain::FileDragEvent(QObject *over, QEvent *event)
+bool frmMain::fileDragEvent(QObject *over, QEvent *event)
 {
     const QEvent::Type type = event->type();
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
@@ -52,7 +52,7 @@ bool frmMain::FileDragEvent(QObject *over, QEvent *event)
     if (!widget)
         return false;
     const QPoint at = centralWidget()->mapFromGlobal(widget->mapToGlobal(drop->position().toPoint()));
-    const QString path = DroppedFile(*drop, at);
+    const QString path = droppedFile(*drop, at);
     if (path.isEmpty()) {
         drop->ignore();
         return true;
@@ -60,24 +60,24 @@ bool frmMain::FileDragEvent(QObject *over, QEvent *event)
     drop->acceptProposedAction();
     if (type == QEvent::Drop) {
         if (HasCardExtension(path))
-            OpenDropped(path);
+            openDropped(path);
         else
-            TakePoster(path);
+            takePoster(path);
     }
     return true;
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent *event)
 {
-    FileDragEvent(this, event);
+    fileDragEvent(this, event);
 }
 
 void frmMain::dragMoveEvent(QDragMoveEvent *event)
 {
-    FileDragEvent(this, event);
+    fileDragEvent(this, event);
 }
 
 void frmMain::dropEvent(QDropEvent *event)
 {
-    FileDragEvent(this, event);
+    fileDragEvent(this, event);
 }

@@ -29,7 +29,7 @@ QMenu *BarMenu(QMenuBar *bar, const char *name, const QString &caption)
 
 } // namespace
 
-void frmMain::CreateMenus()
+void frmMain::createMenus()
 {
     QMenuBar *bar = menuBar();
 
@@ -40,7 +40,8 @@ void frmMain::CreateMenus()
     mnuFileSaveAs = Item(mnuFile, "mnuFileSaveAs", QStringLiteral("Enregistrer so&us..."));
     mnuFileSep1 = Separator(mnuFile, "mnuFileSep1");
     mnuFilePrev = Item(mnuFile, "mnuFilePrev", QStringLiteral("&Prévisualiser"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuFileCatalogue = Item(mnuFile, "mnuFileCatalogue", QStringLiteral("&Catalogue..."), QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuFileCatalogue =
+        Item(mnuFile, "mnuFileCatalogue", QStringLiteral("&Catalogue..."), QKeySequence(Qt::CTRL | Qt::Key_K));
     mnuFileSep2 = Separator(mnuFile, "mnuFileSep2");
     mnuFileExit = Item(mnuFile, "mnuFileExit", QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 

@@ -36,11 +36,11 @@ bool frmMain::Pic2Img(const PosterPicture &picture)
     imgAffiche->setVisible(!shown.isNull());
     imgAffiche->setAccessibleName(PosterAccessibleName(!shown.isNull()));
     m_outerHeight = *outerHeight;
-    ApplyOuterHeight();
+    applyOuterHeight();
     return true;
 }
 
-void frmMain::ApplyOuterHeight()
+void frmMain::applyOuterHeight()
 {
     if (m_outerHeight == 0)
         return;
@@ -49,17 +49,17 @@ void frmMain::ApplyOuterHeight()
     centralWidget()->setFixedHeight(TwipsToPixels(m_outerHeight) - chrome);
 }
 
-void frmMain::ChoosePoster()
+void frmMain::choosePoster()
 {
     for (;;) {
         const QString path = ShowFileDialog(this, QStringLiteral("Affiche du film"), PictureFilters(),
                                             SpecialFolder::Pictures, FileChoice::Existing);
-        if (path.isEmpty() || TakePoster(path))
+        if (path.isEmpty() || takePoster(path))
             return;
     }
 }
 
-bool frmMain::TakePoster(const QString &path)
+bool frmMain::takePoster(const QString &path)
 {
     const PosterPicture picture = PosterPicture::fromFile(path);
     if (picture.isNull() || !Pic2Img(picture)) {
@@ -71,7 +71,7 @@ bool frmMain::TakePoster(const QString &path)
     return true;
 }
 
-void frmMain::RemovePoster()
+void frmMain::removePoster()
 {
     // "Afficher en grand" still shows the removed picture until another one
     // is chosen.
@@ -91,7 +91,7 @@ void frmMain::RestorePoster()
     ChangeEdit(true);
 }
 
-void frmMain::ViewFullSize()
+void frmMain::viewFullSize()
 {
     if (!m_fullSizePoster.isNull())
         View(this, m_fullSizePoster);
@@ -99,5 +99,5 @@ void frmMain::ViewFullSize()
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    return FileDragEvent(watched, event) || QMainWindow::eventFilter(watched, event);
+    return fileDragEvent(watched, event) || QMainWindow::eventFilter(watched, event);
 }

@@ -11,9 +11,9 @@
 
 namespace {
 
-constexpr double kMargin = 25;       // window background around the picture
-constexpr double kWindowExtra = 50;  // window size beyond the picture box
-constexpr int kPictureBorder = 2;    // the sunken border of a picture box, pixels
+constexpr double kMargin = 25;      // window background around the picture
+constexpr double kWindowExtra = 50; // window size beyond the picture box
+constexpr int kPictureBorder = 2;   // the sunken border of a picture box, pixels
 
 } // namespace
 
@@ -42,8 +42,8 @@ void frmViewLarger::setPicture(const QPixmap &picture)
 {
     m_picViewLarger->setPixmap(picture);
     const int border = 2 * m_picViewLarger->frameWidth();
-    m_picViewLarger->setGeometry(TwipsToPixels(kMargin), TwipsToPixels(kMargin),
-                                 picture.width() + border, picture.height() + border);
+    m_picViewLarger->setGeometry(TwipsToPixels(kMargin), TwipsToPixels(kMargin), picture.width() + border,
+                                 picture.height() + border);
     const QSize window = m_picViewLarger->size() + QSize(TwipsToPixels(kWindowExtra), TwipsToPixels(kWindowExtra));
     setFixedSize(window);
     // Centred on the screen, not on the asking window.

@@ -25,8 +25,7 @@ constexpr qint64 kMaxPosterBytes = 64 * 1024 * 1024;
 
 int Fail(const QString &what, const QString &why)
 {
-    std::fprintf(stderr, "fichoscope-thumbnailer: %s : %s\n", qUtf8Printable(what),
-                 qUtf8Printable(why));
+    std::fprintf(stderr, "fichoscope-thumbnailer: %s : %s\n", qUtf8Printable(what), qUtf8Printable(why));
     return Failed;
 }
 
@@ -52,8 +51,8 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("Vignette de l'affiche d'une fiche Fichoscope."));
     parser.addHelpOption();
     const QCommandLineOption sizeOption({QStringLiteral("s"), QStringLiteral("size")},
-                                        QStringLiteral("Côté du carré où tient la vignette."),
-                                        QStringLiteral("pixels"), QStringLiteral("128"));
+                                        QStringLiteral("Côté du carré où tient la vignette."), QStringLiteral("pixels"),
+                                        QStringLiteral("128"));
     parser.addOption(sizeOption);
     parser.addPositionalArgument(QStringLiteral("fiche"), QStringLiteral("Chemin ou URI file:// de la fiche."));
     parser.addPositionalArgument(QStringLiteral("vignette"), QStringLiteral("Fichier PNG à écrire."));

@@ -23,7 +23,7 @@ bool LoadViewer(const QString &cardPath, OnCardError onError)
             viewer->hide();
         ShowMessage(nullptr, ReadFailureMessage(card), MessageButtons::Ok, MessageIcon::Critical);
         if (onError == OnCardError::EndProgram)
-            desktop().endProgram(1);
+            CurrentDesktop().endProgram(1);
         return false;
     }
 

@@ -77,10 +77,8 @@ void StackRows(ViewerGeometry &g)
 {
     g[lblAnnee].top = kFirstRowTop;
     g[lblDuree].top = kFirstRowTop;
-    const ViewerLabel rows[][2] = {{lblTypeA, lblType},
-                                   {lblRealisateurA, lblRealisateur},
-                                   {lblActeursA, lblActeurs},
-                                   {lblResumeA, lblResume}};
+    const ViewerLabel rows[][2] = {
+        {lblTypeA, lblType}, {lblRealisateurA, lblRealisateur}, {lblActeursA, lblActeurs}, {lblResumeA, lblResume}};
     const TwipsBox *above = &g[lblDuree];
     for (const auto &[caption, value] : rows) {
         const float top = above->top + above->height + kRowGap;
@@ -108,8 +106,7 @@ std::optional<ViewerGeometry> Layout(const ViewerGeometry &start, std::optional<
     const std::optional<qint16> summaryBottom = Whole16(g[lblResume].top + g[lblResume].height, overflow);
     if (!posterBottom || !summaryBottom)
         return std::nullopt;
-    const std::optional<qint16> height =
-        Whole16(MaxInt(*summaryBottom, *posterBottom) + kBottomAllowance, overflow);
+    const std::optional<qint16> height = Whole16(MaxInt(*summaryBottom, *posterBottom) + kBottomAllowance, overflow);
     if (!height)
         return std::nullopt;
     g.windowHeight = *height;

@@ -35,8 +35,16 @@ struct TwipsLine
 
 // The labels that size themselves to their caption.
 enum class ViewerLabel {
-    lblAnnee, lblDuree, lblTypeA, lblType, lblRealisateurA, lblRealisateur,
-    lblActeursA, lblActeurs, lblResumeA, lblResume,
+    lblAnnee,
+    lblDuree,
+    lblTypeA,
+    lblType,
+    lblRealisateurA,
+    lblRealisateur,
+    lblActeursA,
+    lblActeurs,
+    lblResumeA,
+    lblResume,
 };
 inline constexpr int kViewerLabelCount = 10;
 

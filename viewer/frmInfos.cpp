@@ -1,8 +1,8 @@
 #include "viewer/frmInfos.h"
 
+#include "app/Centre.h"
 #include "app/Desktop.h"
 #include "app/Fonts.h"
-#include "app/Centre.h"
 #include "app/KeyboardAccess.h"
 #include "app/MouseClick.h"
 #include "app/PosterName.h"
@@ -26,13 +26,17 @@ struct LabelStart
 
 // Indexed by ViewerLabel.
 constexpr LabelStart kLabels[kViewerLabelCount] = {
-    {"lblAnnee", "Année : aaaa"},     {"lblDuree", "Durée : h:mm"},
-    {"lblTypeA", "Type :"},           {"lblType", "XXXX"},
-    {"lblRealisateurA", "Réalisateur :"}, {"lblRealisateur", "XXXX"},
-    {"lblActeursA", "Acteurs : "},    {"lblActeurs", "XXXX"},
-    {"lblResumeA", "Résumé : "},      {"lblResume", "XXXX"},
+    {"lblAnnee", "Année : aaaa"},
+    {"lblDuree", "Durée : h:mm"},
+    {"lblTypeA", "Type :"},
+    {"lblType", "XXXX"},
+    {"lblRealisateurA", "Réalisateur :"},
+    {"lblRealisateur", "XXXX"},
+    {"lblActeursA", "Acteurs : "},
+    {"lblActeurs", "XXXX"},
+    {"lblResumeA", "Résumé : "},
+    {"lblResume", "XXXX"},
 };
-
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption)
 {
@@ -81,8 +85,7 @@ frmInfos::frmInfos()
     m_imgAffiche->setObjectName(QStringLiteral("imgAffiche"));
     m_imgAffiche->setCursor(HandCursor());
     connect(new MouseClick(m_imgAffiche), &MouseClick::clicked, this, &frmInfos::showFullSize);
-    connect(new KeyboardClick(m_imgAffiche), &KeyboardClick::clicked, this,
-            &frmInfos::showFullSize);
+    connect(new KeyboardClick(m_imgAffiche), &KeyboardClick::clicked, this, &frmInfos::showFullSize);
     m_imgAffiche->setAccessibleDescription(QStringLiteral("Entrée l'affiche en grand"));
 
     // Holds the poster at its natural size, outside the client area.
@@ -194,11 +197,8 @@ bool frmInfos::event(QEvent *event)
     case QEvent::Show:
     case QEvent::Move:
     case QEvent::Resize:
-    case QEvent::WindowActivate:
-        measureFrame();
-        break;
-    default:
-        break;
+    case QEvent::WindowActivate: measureFrame(); break;
+    default: break;
     }
     return handled;
 }
@@ -256,6 +256,6 @@ void frmInfos::showFullSize()
 void frmInfos::play()
 {
     // The player starts on its own; whatever the answer, the viewer goes.
-    desktop().openUrl(QUrl::fromLocalFile(strVideoFile));
+    CurrentDesktop().openUrl(QUrl::fromLocalFile(strVideoFile));
     close();
 }
