@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<frmMain> editor;
     if (mode == QLatin1String("editor")) {
         editor = std::make_unique<frmMain>();
-        editor->OpenFile(app.arguments().value(2));
+        editor->openFile(app.arguments().value(2));
         editor->show();
     } else {
         Main(app.arguments().value(2));

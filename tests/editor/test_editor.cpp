@@ -89,15 +89,15 @@ private slots:
         const QString dir = m_dir.path();
         const QString format = "Format invalide.\rLa durée doit se composer d'un chiffre pour l'heure\ret de deux %1 pour les minutes";
         using U = ScriptedDesktop;
-        QTest::newRow("save without title") << MessageRow{[](frmMain &e, U &) { e.Save(); },
+        QTest::newRow("save without title") << MessageRow{[](frmMain &e, U &) { e.save(); },
                                                          ok("Vous devez entrer le titre du film", MessageIcon::None)};
-        QTest::newRow("new, modified") << MessageRow{[](frmMain &e, U &) { e.txtType->setText("x"); e.New(); },
+        QTest::newRow("new, modified") << MessageRow{[](frmMain &e, U &) { e.txtType->setText("x"); e.newCard(); },
                                                     ask("Voulez-vous enregistrer la fiche avant de quitter ?", MessageIcon::Question)};
-        QTest::newRow("open, modified") << MessageRow{[](frmMain &e, U &) { e.txtType->setText("x"); e.Open(); },
+        QTest::newRow("open, modified") << MessageRow{[](frmMain &e, U &) { e.txtType->setText("x"); e.open(); },
                                                      ask("Voulez-vous enregistrer la fiche actuelle ?", MessageIcon::Question)};
         QTest::newRow("close, modified") << MessageRow{[](frmMain &e, U &) { e.txtType->setText("x"); e.close(); },
                                                       ask("Enregistrer les modifications apportées à \"Nouveau\" ?", MessageIcon::Warning)};
-        QTest::newRow("no picture") << MessageRow{[dir](frmMain &e, U &) { e.TakePoster(WriteBytes(dir + "/t.jpg", "t")); },
+        QTest::newRow("no picture") << MessageRow{[dir](frmMain &e, U &) { e.takePoster(WriteBytes(dir + "/t.jpg", "t")); },
                                                  ok("Image incorrecte", MessageIcon::Critical)};
         QTest::newRow("year") << MessageRow{[](frmMain &e, U &) { e.txtAnnee->setText("a"); },
                                            ok("Format invalide.\rL'année doit se composer de 4 chiffres", MessageIcon::Information)};
@@ -106,10 +106,10 @@ private slots:
                                             ok(format.arg("chiffes"), MessageIcon::Information)};
         QTest::newRow("minutes") << MessageRow{[](frmMain &e, U &) { e.txtDuree2->setText("a"); },
                                               ok(format.arg("chiffres"), MessageIcon::Information)};
-        QTest::newRow("open a missing card") << MessageRow{[dir](frmMain &e, U &u) { u.files = {dir + "/none.fsc"}; e.Open(); },
+        QTest::newRow("open a missing card") << MessageRow{[dir](frmMain &e, U &u) { u.files = {dir + "/none.fsc"}; e.open(); },
                                                           ok("Fichier introuvable", MessageIcon::Critical), true};
         QTest::newRow("open an unreadable card")
-            << MessageRow{[](frmMain &e, U &u) { u.files = {"/proc/self/mem"}; e.Open(); },
+            << MessageRow{[](frmMain &e, U &u) { u.files = {"/proc/self/mem"}; e.open(); },
                           ok("Impossible de lire le fichier « /proc/self/mem » : Input/output error", MessageIcon::Critical)};
     }
 
@@ -144,7 +144,7 @@ private slots:
         e.txtResume->setPlainText("Rick\nIlsa");
         QCOMPARE(State(e), "Fichoscope [Nouveau*] S");
         m_user->files = {card};
-        QVERIFY(e.Save());
+        QVERIFY(e.save());
         QCOMPARE(m_user->dialogs.last().initialName, "Casablanca .fsc");
         CardFields fields{"Casablanca ", "1942", " 7", "5", "", "Curtiz", "Bogart|Bergman|", "Rick\r\nIlsa"};
         QCOMPARE(ReadBytes(card), CardBytes(fields));
@@ -152,19 +152,19 @@ private slots:
 
         e.txtType->setText("Drame");
         QCOMPARE(State(e), "Fichoscope [Casablanca.fsc*] S A R");
-        QVERIFY(e.TakePoster(WriteBytes(path("p.jpg"), poster)));
-        QVERIFY(e.Save());
+        QVERIFY(e.takePoster(WriteBytes(path("p.jpg"), poster)));
+        QVERIFY(e.save());
         fields.type = "Drame";
         QCOMPARE(ReadBytes(card), CardBytes(fields, poster));
         WriteBytes(path("p.jpg"), "changed since"); // a header rewrite keeps the card's own poster
         e.txtRealisateur->setText("Michael Curtiz");
-        QVERIFY(e.Save());
+        QVERIFY(e.save());
         fields.realisateur = "Michael Curtiz";
         const QByteArray saved = CardBytes(fields, poster);
         QCOMPARE(ReadBytes(card), saved);
         e.txtAnnee->setText("1943");
         m_user->files = {path("Copie.fsc")};
-        e.SaveAs();
+        e.saveAs();
         QCOMPARE(m_user->dialogs.last().initialName, card);
         fields.annee = "1943";
         QCOMPARE(ReadBytes(path("Copie.fsc")), CardBytes(fields, poster));
@@ -173,22 +173,22 @@ private slots:
 
         // Read back, trailing blanks go and the minutes take two digits.
         m_user->files = {card};
-        e.Open();
+        e.open();
         const QStringList shown{e.txtTitre->text(), e.txtAnnee->text(), e.txtDuree1->text(), e.txtDuree2->text(),
                                 Listed(e).join('|'), e.txtResume->toPlainText()};
         QCOMPARE(shown, QStringList({"Casablanca", "1942", "7", "05", "Bogart|Bergman", "Rick\nIlsa"}));
-        e.Preview();
+        e.preview();
         QWidget *previewed = ShownWindow("frmInfos");
         QVERIFY(previewed);
         QCOMPARE(previewed->findChild<QLabel *>("lblTitre")->text(), "Casablanca");
         QVERIFY(previewed->findChild<QLabel *>("imgAffiche")->isVisible()); // the opened card's poster
         previewed->close();
-        e.RemovePoster();
+        e.removePoster();
         QCOMPARE(State(e), "Fichoscope [Casablanca.fsc*] S A R");
         QVERIFY(QFile::remove(card));
         e.mnuPopReset->trigger();
         QVERIFY(e.imgAffiche->isVisible() && !e.document().posterChanged()); // the poster is the card's own again
-        QVERIFY(e.Save());
+        QVERIFY(e.save());
         fields = {"Casablanca", "1942", " 7", "05", "Drame", "Michael Curtiz", "Bogart|Bergman|", "Rick\r\nIlsa"};
         QCOMPARE(ReadBytes(card), CardBytes(fields, poster));
 
@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(m_user->messages.last().icon, MessageIcon::Critical);
         QCOMPARE(State(e), "Fichoscope [Casablanca.fsc*] S A R");
         m_user->answers = {Answer::No};
-        e.New();
+        e.newCard();
         QCOMPARE(State(e) + e.txtTitre->text(), "Fichoscope [Nouveau]");
     }
 
@@ -208,10 +208,10 @@ private slots:
     void fileNamedNouveau()
     {
         const QString card = WriteBytes(path("Nouveau"), CardBytes({.titre = "M"}, "P"));
-        m_e->OpenFile(card);
+        m_e->openFile(card);
         m_e->txtTitre->setText("M le maudit");
         QCOMPARE(State(*m_e), "Fichoscope [Nouveau*] S A R");
-        QVERIFY(m_e->Save());
+        QVERIFY(m_e->save());
         QVERIFY(m_user->dialogs.isEmpty());
         QCOMPARE(ReadBytes(card), CardBytes({.titre = "M le maudit"}, "P"));
     }
@@ -307,7 +307,7 @@ private slots:
     {
         QFETCH(QByteArray, picture);
         QFETCH(bool, shown);
-        QCOMPARE(m_e->TakePoster(WriteBytes(path("hostile.jpg"), picture)), shown);
+        QCOMPARE(m_e->takePoster(WriteBytes(path("hostile.jpg"), picture)), shown);
         QCOMPARE(m_e->imgAffiche->isVisible(), shown);
         QCOMPARE(State(*m_e), shown ? "Fichoscope [Nouveau*] S" : "Fichoscope [Nouveau]");
     }

@@ -61,7 +61,7 @@ QByteArray TestRoundTrip::OpenEditSave(const QByteArray &card, bool editSummary)
     const QString path = m_folder.filePath(QStringLiteral("film.fsc"));
     WriteBytes(path, card);
     frmMain editor;
-    editor.OpenFile(path);
+    editor.openFile(path);
     if (editSummary) {
         QTextCursor cursor = editor.txtResume->textCursor();
         cursor.movePosition(QTextCursor::End);
@@ -71,7 +71,7 @@ QByteArray TestRoundTrip::OpenEditSave(const QByteArray &card, bool editSummary)
         editor.txtTitre->setText(title + u'!');
         editor.txtTitre->setText(title);
     }
-    if (!editor.Save())
+    if (!editor.save())
         qWarning("the card was not saved");
     editor.close(); // its poster's reset copy goes with it
     return ReadBytes(path);

@@ -19,8 +19,8 @@ struct ScriptedDesktop final : Desktop
     QList<QUrl> opened;
     QList<int> ended; // exit codes
 
-    ScriptedDesktop() { setDesktop(this); }
-    ~ScriptedDesktop() override { setDesktop(nullptr); }
+    ScriptedDesktop() { SetCurrentDesktop(this); }
+    ~ScriptedDesktop() override { SetCurrentDesktop(nullptr); }
 
     Answer showMessage(QWidget *, const MessageRequest &m) override { messages << m; return answers.isEmpty() ? m.defaultButton : answers.takeFirst(); }
     QString chooseFile(QWidget *, const FileDialogRequest &r) override { dialogs << r; return files.isEmpty() ? QString() : files.takeFirst(); }
@@ -32,8 +32,8 @@ struct ScriptedDesktop final : Desktop
 struct FixedClock final : Clock
 {
     QDateTime when;
-    explicit FixedClock(QDateTime at) : when(std::move(at)) { setCurrentClock(this); }
-    ~FixedClock() override { setCurrentClock(nullptr); }
+    explicit FixedClock(QDateTime at) : when(std::move(at)) { SetCurrentClock(this); }
+    ~FixedClock() override { SetCurrentClock(nullptr); }
     QDateTime now() const override { return when; }
 };
 
