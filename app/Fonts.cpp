@@ -1,15 +1,24 @@
 #include "app/Fonts.h"
 
 #include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
 
 namespace {
 
+// The font file as the program carries it, without a copy: read in place,
+// only the parts of it that are drawn are ever loaded.
+int AddCarriedFont(const QString &name)
+{
+    const QResource file(QStringLiteral(":/fichoscope/fonts/") + name);
+    return QFontDatabase::addApplicationFontFromData(file.uncompressedData());
+}
+
 QString CarriedFamily()
 {
     static const QString family = [] {
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fichoscope/fonts/DejaVuSansCondensed-Bold.ttf"));
-        const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fichoscope/fonts/DejaVuSansCondensed.ttf"));
+        AddCarriedFont(QStringLiteral("DejaVuSansCondensed-Bold.ttf"));
+        const int id = AddCarriedFont(QStringLiteral("DejaVuSansCondensed.ttf"));
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         return families.isEmpty() ? QStringLiteral("DejaVu Sans Condensed") : families.first();
     }();

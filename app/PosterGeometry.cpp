@@ -2,8 +2,6 @@
 
 #include "app/Twips.h"
 
-#include <QSize>
-
 #include <cmath>
 #include <limits>
 
@@ -18,6 +16,12 @@ std::optional<qint16> Whole16(double value)
 TwipsSize NaturalTwips(QSize pixels)
 {
     return {float(PixelsToTwips(pixels.width())), float(PixelsToTwips(pixels.height()))};
+}
+
+QSize ShownPosterSize(QSize natural)
+{
+    const std::optional<qint16> height = ScaledPosterHeight(NaturalTwips(natural));
+    return height ? QSize(TwipsToPixels(kPosterWidth), TwipsToPixels(*height)) : QSize();
 }
 
 std::optional<qint16> ScaledPosterHeight(TwipsSize natural)

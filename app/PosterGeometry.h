@@ -4,7 +4,7 @@
 
 #include <optional>
 
-class QSize;
+#include <QSize>
 
 // The poster's size in twips, which the editor and the viewer share: both
 // show it 1935 twips wide, its proportions kept.
@@ -27,3 +27,7 @@ TwipsSize NaturalTwips(QSize pixels);
 // The height of a picture shown 1935 twips wide, its proportions kept, or
 // nothing when that passes 16 bits.
 std::optional<qint16> ScaledPosterHeight(TwipsSize natural);
+
+// The size in pixels at which a picture of that natural size in pixels is
+// shown; empty when its height passes 16 bits.
+QSize ShownPosterSize(QSize natural);

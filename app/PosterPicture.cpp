@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -46,6 +47,8 @@ QImage PosterPicture::decoded(QSize shown) const
 {
     if (isNull() || shown.isEmpty())
         return {};
+    if (shown == m_aheadSize)
+        return m_ahead.result();
     QByteArray bytes = m_bytes; // shared, not copied
     QBuffer buffer(&bytes);
     QImageReader reader;
@@ -55,6 +58,15 @@ QImage PosterPicture::decoded(QSize shown) const
     if (shown != m_size)
         reader.setScaledSize(shown);
     return reader.read();
+}
+
+void PosterPicture::decodeAhead(QSize shown)
+{
+    if (isNull() || shown.isEmpty())
+        return;
+    PosterPicture picture = *this; // the bytes shared, not copied
+    m_ahead = QtConcurrent::run([picture, shown] { return picture.decoded(shown); });
+    m_aheadSize = shown;
 }
 
 QPixmap PosterPicture::pixmapFor(QSize box, qreal devicePixelRatio) const

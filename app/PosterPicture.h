@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFuture>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
@@ -28,6 +29,9 @@ public:
     // The picture decoded at that size, its proportions not kept; null when
     // it cannot be decoded.
     QImage decoded(QSize shown) const;
+    // Starts decoding at that size on another thread, so that the picture is
+    // ready when it is asked for at that size, the window built meanwhile.
+    void decodeAhead(QSize shown);
     QImage decodedWhole() const { return decoded(m_size); }
     // The picture for a box of this size on a screen of this pixel ratio,
     // decoded at the box's size in device pixels so that it stays sharp.
@@ -36,4 +40,6 @@ public:
 private:
     QByteArray m_bytes;
     QSize m_size;
+    QSize m_aheadSize;
+    QFuture<QImage> m_ahead;
 };

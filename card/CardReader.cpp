@@ -46,8 +46,9 @@ CardReadResult ReadCardFile(const QString &cardPath)
     CardReadResult result;
     result.record = header.record;
     if (header.posterLength > 0 && header.posterLength <= kMaxPosterBytes) {
-        result.poster = file.read(header.posterLength);
-        if (result.poster.size() != header.posterLength)
+        // Sized once: reading into a growing array would hold a third more.
+        result.poster = QByteArray(header.posterLength, Qt::Uninitialized);
+        if (file.read(result.poster.data(), header.posterLength) != header.posterLength)
             return Failed(CardReadStatus::Unreadable, CannotRead(file));
     }
     return result;

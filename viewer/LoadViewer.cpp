@@ -1,11 +1,14 @@
 #include "viewer/LoadViewer.h"
 
 #include "app/Desktop.h"
+#include "app/PosterGeometry.h"
 #include "card/CardReader.h"
 #include "viewer/ViewerText.h"
 #include "viewer/frmInfos.h"
 
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 
 namespace {
 
@@ -27,10 +30,14 @@ bool LoadViewer(const QString &cardPath, OnCardError onError)
         return false;
     }
 
+    PosterPicture poster = PosterPicture::fromBytes(card.poster);
+    // Decoded on another core while the window is built and laid out.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    poster.decodeAhead(ShownPosterSize(poster.size()) * (screen ? screen->devicePixelRatio() : 1.0));
     if (!viewer)
         viewer = new frmInfos;
     viewer->fill(FillViewerLabels(card.record));
-    viewer->PositionsLoad(PosterPicture::fromBytes(card.poster));
+    viewer->PositionsLoad(poster);
     viewer->setVideoFile(FindVideoFile(cardPath));
     viewer->showViewer();
     return true;
