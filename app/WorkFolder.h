@@ -4,14 +4,16 @@
 #include <QLocale>
 #include <QString>
 
-// Short-lived hidden folders in which cards are put together and taken
-// apart, with their fixed file names.
+// Short-lived hidden folders for the files the program writes for itself
+// (the card it previews), with their fixed file names.
 
 enum class NameOrder : quint8 { DateFirst = 0, TimeFirst = 1 };
 
+inline constexpr char kPreviewFileName[] = "Preview.fsc";
+// Written by earlier versions, which put cards together in their folders;
+// removed with the folders they left.
 inline constexpr char kInfoFileName[] = "fsc_inf.tmp";
 inline constexpr char kPosterFileName[] = "fsc_img.tmp";
-inline constexpr char kPreviewFileName[] = "Preview.fsc";
 // Marks a folder whose program holds it locked (see FolderLock).
 inline constexpr char kLockFileName[] = "fsc_lck.tmp";
 

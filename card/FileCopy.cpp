@@ -30,11 +30,6 @@ QString NotACardFile(const QString &path)
     return QStringLiteral("Le fichier « %1 » n'est pas une fiche Fichoscope.").arg(QDir::toNativeSeparators(path));
 }
 
-QString NoWorkFolder()
-{
-    return QStringLiteral("Impossible de créer un dossier de travail pour la fiche.");
-}
-
 IoStatus CopyRest(QFileDevice &from, QFileDevice &to)
 {
     QByteArray buffer(kBlockSize, Qt::Uninitialized);

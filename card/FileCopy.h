@@ -8,7 +8,6 @@
 QString CannotRead(const QFileDevice &file);
 QString CannotWrite(const QFileDevice &file);
 QString NotACardFile(const QString &path);
-QString NoWorkFolder();
 
 // Copies the rest of `from`, from its current position to its end, to `to`
 // in fixed blocks, so that little of a large poster is held at once.

@@ -2,7 +2,6 @@
 
 #include "app/WorkFolder.h"
 #include "card/CardWriter.h"
-#include "card/FileCopy.h"
 #include "editor/CardDocument.h"
 #include "viewer/LoadViewer.h"
 
@@ -26,7 +25,7 @@ IoStatus PreviewCard(const CardDocument &document, const CardRecord &record)
 {
     const TemporaryWorkFolder folder(NameOrder::TimeFirst);
     if (!folder.isValid())
-        return IoStatus::failure(NoWorkFolder());
+        return IoStatus::failure(QStringLiteral("Impossible de créer un dossier de travail pour la fiche."));
     const QString preview = folder.filePath(kPreviewFileName);
     const IoStatus status = WriteCard(record, document.poster(), preview);
     if (status.ok())
