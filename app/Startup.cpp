@@ -48,7 +48,6 @@ void Main(const QString &commandLine)
         auto *editor = new frmMain;
         editor->setAttribute(Qt::WA_DeleteOnClose);
         editor->ChangeEdit(false);
-        editor->mnuPopReset->setEnabled(false);
         ConnectCatalogueCommand(*editor);
         editor->show();
         return;

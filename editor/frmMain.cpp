@@ -69,8 +69,13 @@ void frmMain::trackChanges()
     connect(txtResume, &SummaryBox::textChanged, this, modified);
     connect(m_actors, &ActorsList::edited, this, modified);
     connect(new NumericFields(this, txtAnnee, txtDuree1, txtDuree2), &NumericFields::edited, this, modified);
-    // Opening, saving and starting anew leave the card unmodified under its name.
-    connect(&m_document, &CardDocument::fileChanged, this, [this] { ChangeEdit(m_document.isModified()); });
+    // Opening, saving and starting anew leave the card unmodified under its
+    // name; Reset puts back the poster of the card's own file, which a new
+    // card has not.
+    connect(&m_document, &CardDocument::fileChanged, this, [this] {
+        mnuPopReset->setEnabled(!m_document.isNew());
+        ChangeEdit(m_document.isModified());
+    });
 }
 
 void frmMain::fixSizeAndCentre()

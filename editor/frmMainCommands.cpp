@@ -56,7 +56,6 @@ bool frmMain::conclude(const QString &path, const IoStatus &status)
         return false;
     }
     m_document.saved(path);
-    mnuPopReset->setEnabled(true);
     return true;
 }
 
@@ -87,7 +86,6 @@ void frmMain::newCard()
         return;
     ResetCard();
     m_document.startNew();
-    mnuPopReset->setEnabled(false);
 }
 
 void frmMain::open()
@@ -114,7 +112,6 @@ void frmMain::openFile(const QString &path)
         FillEditorFields(card.record);
         m_document.opened(path, card.poster);
         Pic2Img(PosterPicture::fromBytes(card.poster)); // a poster that cannot be shown stays in the card
-        mnuPopReset->setEnabled(true);
         return;
     }
     TellFailure(this, ReadFailureMessage(card));
@@ -124,7 +121,6 @@ void frmMain::openFile(const QString &path)
     }
     // A card that exists but cannot be read leaves an empty new card.
     m_document.startNew();
-    mnuPopReset->setEnabled(false);
 }
 
 bool frmMain::save()

@@ -51,6 +51,7 @@ void frmMain::createMenus()
     mnuPopModif = Item(mnuPopAffi, "mnuPopModif", QStringLiteral("Modifier"));
     mnuPopRem = Item(mnuPopAffi, "mnuPopRem", QStringLiteral("Supprimer"));
     mnuPopReset = Item(mnuPopAffi, "mnuPopReset", QStringLiteral("Reset"));
+    mnuPopReset->setEnabled(false);
 
     // A command of its own on the menu bar, without a submenu.
     mnuAbout = bar->addAction(QStringLiteral("À propos de..."));
