@@ -1,8 +1,9 @@
 // The floors of the viewer benchmark: a bare Qt program that shows a window
 // of the viewer's size holding the poster at the viewer's poster size, the
 // JPEG decoded whole then scaled ("whole") or decoded straight at that size
-// ("scaled"); and one that shows the whole picture from bytes already in
-// memory, as the full-size window does ("large").
+// ("scaled"), the latter also with the viewer's captions and buttons in
+// French ("captions"); and one that shows the whole picture from bytes
+// already in memory, as the full-size window does ("large").
 #include "FirstPaint.h"
 
 #include <QApplication>
@@ -10,6 +11,10 @@
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QPushButton>
+#include <QStringDecoder>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -36,10 +41,28 @@ int main(int argc, char *argv[])
         window.resize(357, 314);
         shown.setGeometry(208, 40, 129, 193);
         QImageReader reader(path);
-        if (mode == QLatin1String("scaled"))
+        if (mode != QLatin1String("whole"))
             reader.setScaledSize(shown.size());
         shown.setPixmap(QPixmap::fromImage(
             reader.read().scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    }
+    QTranslator french;
+    if (mode == QLatin1String("captions")) {
+        if (french.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            app.installTranslator(&french);
+        QStringDecoder windows1252("windows-1252");
+        auto *title = new QLabel(windows1252.decode(QByteArrayView("M\xE9tropolis")), &window);
+        QFont bold = title->font();
+        bold.setBold(true);
+        title->setFont(bold);
+        const char *captions[] = {"Année : 1927", "Durée : 2h33", "Type :", "Science-fiction", "Réalisateur :",
+                                  "Fritz Lang", "Acteurs : ", "Brigitte Helm", "Résumé : ", "Dans la ville géante"};
+        int top = 20;
+        for (const char *caption : captions)
+            (new QLabel(QString::fromUtf8(caption), &window))->move(8, top += 16);
+        (new QPushButton(QStringLiteral("OK"), &window))->move(270, 280);
+        (new QPushButton(QStringLiteral("&Lecture"), &window))->move(180, 280);
     }
     window.show();
     WaitForFirstPaint();

@@ -1,6 +1,7 @@
 // The viewer for a card with a 3000 x 4500 JPEG poster against bare Qt
 // windows holding the same JPEG, decoded whole and decoded at the shown
-// size: time to the first paint and peak resident memory; and the full-size
+// size, the latter also with the viewer's captions and buttons: time to the
+// first paint and peak resident memory; and the full-size
 // window, from the click on the poster, against a bare window showing the
 // whole JPEG.
 #include "BenchSupport.h"
@@ -91,11 +92,12 @@ int main(int argc, char **argv)
     }
 
     // Alternated runs, each program a process of its own.
-    enum { Viewer, BareWhole, BareScaled, Large, BareLarge, Editor, Count };
+    enum { Viewer, BareWhole, BareScaled, BareCaptions, Large, BareLarge, Editor, Count };
     const std::pair<const char *, QStringList> runs[Count] = {
         {FICHOSCOPE_VIEWER_READY, {QStringLiteral("viewer"), card}},
         {FICHOSCOPE_BARE_WINDOW, {QStringLiteral("whole"), jpeg}},
         {FICHOSCOPE_BARE_WINDOW, {QStringLiteral("scaled"), jpeg}},
+        {FICHOSCOPE_BARE_WINDOW, {QStringLiteral("captions"), jpeg}},
         {FICHOSCOPE_VIEWER_READY, {QStringLiteral("large"), card}},
         {FICHOSCOPE_BARE_WINDOW, {QStringLiteral("large"), jpeg}},
         {FICHOSCOPE_VIEWER_READY, {QStringLiteral("editor"), card}},
@@ -119,6 +121,10 @@ int main(int argc, char **argv)
     PrintFigure("limit-peak-rss-mb", mb(BareScaled));
     PrintFigure("viewer-peak-rss-vs-bare", mb(Viewer) / mb(BareWhole));
     PrintFigure("viewer-peak-rss-vs-limit", mb(Viewer) / mb(BareScaled));
+    PrintFigure("captions-ready-ms", ms(BareCaptions));
+    PrintFigure("captions-peak-rss-mb", mb(BareCaptions));
+    PrintFigure("viewer-ready-vs-captions", ms(Viewer) / ms(BareCaptions));
+    PrintFigure("viewer-peak-rss-vs-captions", mb(Viewer) / mb(BareCaptions));
     PrintFigure("editor-peak-rss-mb", mb(Editor));
     PrintFigure("fullsize-ready-ms", ms(Large));
     PrintFigure("bare-fullsize-ready-ms", ms(BareLarge));
