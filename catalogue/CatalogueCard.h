@@ -2,8 +2,11 @@
 
 #include "card/CardRecord.h"
 
+#include <QCollatorSortKey>
 #include <QFileInfo>
 #include <QString>
+
+#include <optional>
 
 // One card of a catalogue as the table needs it: the text part only, never
 // the poster, and what tells a changed file from the one already read.
@@ -14,6 +17,9 @@ struct CatalogueCard
     bool readable = false; // false: a damaged or foreign file, shown by name
     qint64 modified = 0;   // milliseconds since the epoch
     qint64 size = 0;
+    // The title's collation key, made once as the card is listed (off the
+    // interface thread) so that sorting again after a change only compares.
+    std::optional<QCollatorSortKey> titleKey;
 
     // The field without its trailing spaces.
     QString text(CardRecord::Field field) const;

@@ -25,11 +25,17 @@ int SortNumber(const CatalogueCard &card, CatalogueColumn column)
 
 } // namespace
 
-void SortCards(std::vector<int> &rows, const std::vector<CatalogueCard> &cards, CatalogueColumn column,
-               Qt::SortOrder order)
+QCollator CatalogueCollator()
 {
     QCollator collator{QLocale(QLocale::French, QLocale::France)};
     collator.setNumericMode(true);
+    return collator;
+}
+
+void SortCards(std::vector<int> &rows, const std::vector<CatalogueCard> &cards, CatalogueColumn column,
+               Qt::SortOrder order)
+{
+    const QCollator collator = CatalogueCollator();
     // Keys are made once per card rather than at every comparison.
     std::vector<QCollatorSortKey> titles;
     std::vector<QCollatorSortKey> texts;
@@ -38,7 +44,7 @@ void SortCards(std::vector<int> &rows, const std::vector<CatalogueCard> &cards, 
     const bool numeric = column == CatalogueColumn::Annee || column == CatalogueColumn::Duree;
     const bool byOtherText = column == CatalogueColumn::Type || column == CatalogueColumn::Realisateur;
     for (const CatalogueCard &card : cards) {
-        titles.push_back(collator.sortKey(card.title()));
+        titles.push_back(card.titleKey ? *card.titleKey : collator.sortKey(card.title()));
         if (byOtherText)
             texts.push_back(collator.sortKey(SortText(card, column)));
     }

@@ -177,7 +177,6 @@ void TestCatalogue::followsCardsAddedAndRemoved()
 {
     m_window->txtRechercher->setText(QStringLiteral("scott"));
     m_window->tblFiches->sortByColumn(int(CatalogueColumn::Annee), Qt::DescendingOrder);
-    QTRY_VERIFY_WITH_TIMEOUT(m_window->findChild<QObject *>(QStringLiteral("folderWatch")), 5000);
     WriteBytes(m_dir.filePath("sous/alien3.fsc"),
                Card("Alien 3", "1992", " 1", "54", "Science-fiction", "David Fincher", "Sigourney Weaver|"));
     WriteBytes(m_dir.filePath("blade.fsc"),
