@@ -17,8 +17,8 @@ struct CatalogueCard
     bool readable = false; // false: a damaged or foreign file, shown by name
     qint64 modified = 0;   // milliseconds since the epoch
     qint64 size = 0;
-    // The title's collation key, made once as the card is listed (off the
-    // interface thread) so that sorting again after a change only compares.
+    // The title's collation key, made once as the card is listed, so that
+    // sorting the cards again after a change only compares.
     std::optional<QCollatorSortKey> titleKey;
 
     // The field without its trailing spaces.

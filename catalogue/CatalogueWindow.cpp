@@ -60,13 +60,15 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
 
     // From here on, the folders that change are listed again.
     auto *watch = new FolderWatch(this);
-    const auto follow = [this, watch](const QStringList &folders) {
-        watch->watchFolders(folders);
-        watch->watchFiles(model->cardPaths());
-    };
-    follow(listing.folders);
+    watch->watchFolders(listing.folders);
+    watch->watchFiles(model->cardPaths());
     connect(watch, &FolderWatch::changed, model, &CatalogueModel::relistFolders);
-    connect(model, &CatalogueModel::relisted, this, follow);
+    connect(model, &CatalogueModel::relisted, this, [this, watch](const QStringList &folders) {
+        // A card may have come into a new folder before it was watched.
+        if (const QStringList added = watch->watchFolders(folders); !added.isEmpty())
+            model->relistFolders(added);
+        watch->watchFiles(model->cardPaths());
+    });
 }
 
 void CatalogueWindow::CreateControls()

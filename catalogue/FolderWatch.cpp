@@ -28,7 +28,7 @@ FolderWatch::FolderWatch(QObject *parent)
     connect(&m_nextShare, &QTimer::timeout, this, &FolderWatch::watchShare);
 }
 
-void FolderWatch::watchFolders(const QStringList &folders)
+QStringList FolderWatch::watchFolders(const QStringList &folders)
 {
     const QStringList watched = m_watcher.directories();
     QStringList added;
@@ -37,6 +37,7 @@ void FolderWatch::watchFolders(const QStringList &folders)
             added << folder;
     if (!added.isEmpty())
         m_watcher.addPaths(added);
+    return added;
 }
 
 void FolderWatch::watchFiles(const QStringList &paths)

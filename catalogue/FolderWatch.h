@@ -16,8 +16,8 @@ class FolderWatch : public QObject
 public:
     explicit FolderWatch(QObject *parent = nullptr);
 
-    // Watches those of the folders not watched yet.
-    void watchFolders(const QStringList &folders);
+    // Watches those of the folders not watched yet, and returns them.
+    QStringList watchFolders(const QStringList &folders);
     // Watches those of the cards not watched yet, a share at each turn of
     // the event loop.
     void watchFiles(const QStringList &paths);
