@@ -8,6 +8,16 @@
 
 #include <optional>
 
+// What the sort compares of a card, made when first needed and kept with it,
+// so that sorting again after a change makes those of the new cards only.
+struct CardSortKeys
+{
+    std::optional<QCollatorSortKey> title;
+    int column = -1; // the column that `text` or `number` was made for
+    std::optional<QCollatorSortKey> text;
+    int number = -1;
+};
+
 // One card of a catalogue as the table needs it: the text part only, never
 // the poster, and what tells a changed file from the one already read.
 struct CatalogueCard
@@ -17,9 +27,7 @@ struct CatalogueCard
     bool readable = false; // false: a damaged or foreign file, shown by name
     qint64 modified = 0;   // milliseconds since the epoch
     qint64 size = 0;
-    // The title's collation key, made once as the card is listed, so that
-    // sorting the cards again after a change only compares.
-    std::optional<QCollatorSortKey> titleKey;
+    CardSortKeys sortKeys;
 
     // The field without its trailing spaces.
     QString text(CardRecord::Field field) const;

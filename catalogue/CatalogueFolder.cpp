@@ -1,7 +1,5 @@
 #include "catalogue/CatalogueFolder.h"
 
-#include "catalogue/CatalogueSort.h"
-
 #include <QDirIterator>
 #include <QHash>
 #include <QLocale>
@@ -28,7 +26,6 @@ FolderListing ListFolders(const QStringList &folders, const std::vector<Catalogu
     knownByPath.reserve(qsizetype(known.size()));
     for (const CatalogueCard &card : known)
         knownByPath.insert(card.path, &card);
-    const QCollator collator = CatalogueCollator();
 
     FolderListing listing;
     listing.roots = Outermost(folders);
@@ -44,15 +41,14 @@ FolderListing ListFolders(const QStringList &folders, const std::vector<Catalogu
                     listing.folders << file.absoluteFilePath();
                 continue;
             }
-            const CatalogueCard *old = knownByPath.value(file.absoluteFilePath(), nullptr);
+            const QString path = file.absoluteFilePath();
+            const CatalogueCard *old = knownByPath.value(path, nullptr);
             if (old && old->modified == file.lastModified().toMSecsSinceEpoch() && old->size == file.size()) {
                 listing.cards.push_back(*old);
-                continue;
+            } else {
+                listing.cards.push_back(ReadCatalogueCard(file));
+                listing.changed << path;
             }
-            CatalogueCard card = ReadCatalogueCard(file);
-            card.titleKey = collator.sortKey(card.title());
-            listing.changed << card.path;
-            listing.cards.push_back(std::move(card));
         }
     }
     return listing;

@@ -15,8 +15,8 @@ struct FolderListing
     QStringList changed; // the cards read from their files: new, or changed since known
 };
 
-// The cards (files named *.fsc) lying in the folders and their subfolders,
-// with their title keys. Links to folders are not followed and only plain
+// The cards (files named *.fsc) lying in the folders and their subfolders.
+// Links to folders are not followed and only plain
 // files are opened, so that no entry can hold the listing up. A card already
 // known whose file has kept its date and size is taken as it is rather than
 // read again.
