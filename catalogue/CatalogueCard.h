@@ -8,10 +8,12 @@
 
 #include <optional>
 
-// What the sort compares of a card, made when first needed and kept with it,
-// so that sorting again after a change makes those of the new cards only.
-struct CardSortKeys
+// What the table works out of a card, kept with it so that after a change in
+// the folder only the new cards are worked out again.
+struct TableKeys
 {
+    int search = 0; // the search that `matches` answers, by its number
+    bool matches = false;
     std::optional<QCollatorSortKey> title;
     int column = -1; // the column that `text` or `number` was made for
     std::optional<QCollatorSortKey> text;
@@ -27,7 +29,7 @@ struct CatalogueCard
     bool readable = false; // false: a damaged or foreign file, shown by name
     qint64 modified = 0;   // milliseconds since the epoch
     qint64 size = 0;
-    CardSortKeys sortKeys;
+    TableKeys keys;
 
     // The field without its trailing spaces.
     QString text(CardRecord::Field field) const;

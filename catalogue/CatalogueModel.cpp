@@ -118,7 +118,10 @@ void CatalogueModel::takeListing(FolderListing listing)
 
 void CatalogueModel::setSearch(const QString &typed)
 {
-    rebuildRows([&] { m_search = CatalogueSearch(typed); });
+    rebuildRows([&] {
+        m_search = CatalogueSearch(typed);
+        ++m_searchNumber;
+    });
 }
 
 int CatalogueModel::rowOf(const QString &path) const
@@ -152,9 +155,15 @@ void CatalogueModel::rebuildRows(const std::function<void()> &change)
     beginResetModel();
     change();
     m_rows.clear();
-    for (size_t i = 0; i < m_cards.size(); ++i)
-        if (m_search.matches(m_cards[i]))
+    for (size_t i = 0; i < m_cards.size(); ++i) {
+        TableKeys &keys = m_cards[i].keys;
+        if (keys.search != m_searchNumber) {
+            keys.search = m_searchNumber;
+            keys.matches = m_search.matches(m_cards[i]);
+        }
+        if (keys.matches)
             m_rows.push_back(int(i));
+    }
     SortCards(m_rows, m_cards, m_sortColumn, m_sortOrder);
     endResetModel();
 }

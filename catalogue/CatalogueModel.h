@@ -60,6 +60,7 @@ private:
     std::vector<CatalogueCard> m_cards;
     std::vector<int> m_rows; // indexes into m_cards
     CatalogueSearch m_search;
+    int m_searchNumber = 1; // counts the searches, for the cards' keys
     CatalogueColumn m_sortColumn = CatalogueColumn::Titre;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     Thumbnails *m_thumbnails;

@@ -34,7 +34,7 @@ void SortCards(std::vector<int> &rows, std::vector<CatalogueCard> &cards, Catalo
     // Keys are made once per card rather than at every comparison.
     for (int row : rows) {
         CatalogueCard &card = cards[row];
-        CardSortKeys &keys = card.sortKeys;
+        TableKeys &keys = card.keys;
         if (!keys.title)
             keys.title = collator.sortKey(card.title());
         if ((numeric || byOtherText) && keys.column != int(column)) {
@@ -47,8 +47,8 @@ void SortCards(std::vector<int> &rows, std::vector<CatalogueCard> &cards, Catalo
     }
 
     const auto ascending = [&](int a, int b) {
-        const CardSortKeys &keysA = cards[a].sortKeys;
-        const CardSortKeys &keysB = cards[b].sortKeys;
+        const TableKeys &keysA = cards[a].keys;
+        const TableKeys &keysB = cards[b].keys;
         if (numeric && keysA.number != keysB.number)
             return keysA.number < keysB.number;
         if (byOtherText)
