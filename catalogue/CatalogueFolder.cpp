@@ -33,7 +33,8 @@ FolderListing ListFolders(const QStringList &folders, const std::vector<Catalogu
         listing.folders << root;
         // Folders are listed whatever their names, cards by theirs.
         QDirIterator it(root, {QStringLiteral("*.fsc")},
-                        QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+                        QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QFileInfo file = it.nextFileInfo();
             if (file.isDir()) {
