@@ -16,10 +16,9 @@ struct FolderListing
 };
 
 // The cards (files named *.fsc) lying in the folders and their subfolders.
-// Links to folders are not followed and only plain
-// files are opened, so that no entry can hold the listing up. A card already
-// known whose file has kept its date and size is taken as it is rather than
-// read again.
+// Links to folders are not followed and only plain files are opened, so that
+// no entry can hold the listing up. A card already known whose file has kept
+// its date and size is taken as it is rather than read again.
 FolderListing ListFolders(const QStringList &folders, const std::vector<CatalogueCard> &known = {});
 
 // Whether the path lies in one of the folders or below.

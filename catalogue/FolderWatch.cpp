@@ -30,7 +30,8 @@ FolderWatch::FolderWatch(QObject *parent)
 
 QStringList FolderWatch::watchFolders(const QStringList &folders)
 {
-    const QStringList watched = m_watcher.directories();
+    const QStringList directories = m_watcher.directories();
+    const QSet<QString> watched(directories.begin(), directories.end());
     QStringList added;
     for (const QString &folder : folders)
         if (!watched.contains(folder))
@@ -43,10 +44,10 @@ QStringList FolderWatch::watchFolders(const QStringList &folders)
 void FolderWatch::watchFiles(const QStringList &paths)
 {
     const QStringList files = m_watcher.files();
-    QSet<QString> known(files.begin(), files.end());
-    known.unite(QSet<QString>(m_unwatchedFiles.begin(), m_unwatchedFiles.end()));
+    QSet<QString> watchedOrWaiting(files.begin(), files.end());
+    watchedOrWaiting.unite(QSet<QString>(m_unwatchedFiles.begin(), m_unwatchedFiles.end()));
     for (const QString &path : paths)
-        if (!known.contains(path))
+        if (!watchedOrWaiting.contains(path))
             m_unwatchedFiles << path;
     if (!m_unwatchedFiles.isEmpty())
         m_nextShare.start();
