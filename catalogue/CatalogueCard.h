@@ -2,8 +2,23 @@
 
 #include "card/CardRecord.h"
 
+#include <QCollatorSortKey>
 #include <QFileInfo>
 #include <QString>
+
+#include <optional>
+
+// What the table works out of a card, kept with it so that after a change in
+// the folder only the new cards are worked out again.
+struct TableKeys
+{
+    int search = 0; // the search that `matches` answers, by its number
+    bool matches = false;
+    std::optional<QCollatorSortKey> title;
+    int column = -1; // the column that `text` or `number` was made for
+    std::optional<QCollatorSortKey> text;
+    int number = -1;
+};
 
 // One card of a catalogue as the table needs it: the text part only, never
 // the poster, and what tells a changed file from the one already read.
@@ -14,6 +29,7 @@ struct CatalogueCard
     bool readable = false; // false: a damaged or foreign file, shown by name
     qint64 modified = 0;   // milliseconds since the epoch
     qint64 size = 0;
+    TableKeys keys;
 
     // The field without its trailing spaces.
     QString text(CardRecord::Field field) const;

@@ -1,32 +1,67 @@
 #include "catalogue/CatalogueFolder.h"
 
 #include <QDirIterator>
+#include <QHash>
 #include <QLocale>
 
-std::vector<CatalogueCard> ListCards(const QString &folder, bool withSubfolders, const KnownCard &known)
+namespace {
+
+// The folders less those lying under another of them.
+QStringList Outermost(QStringList folders)
 {
-    std::vector<CatalogueCard> cards;
-    QDirIterator it(folder, {QStringLiteral("*.fsc")}, QDir::Files | QDir::Hidden,
-                    withSubfolders ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo file = it.fileInfo();
-        const CatalogueCard *old = known ? known(file.absoluteFilePath()) : nullptr;
-        if (old && old->modified == file.lastModified().toMSecsSinceEpoch() && old->size == file.size())
-            cards.push_back(*old);
-        else
-            cards.push_back(ReadCatalogueCard(file));
-    }
-    return cards;
+    folders.sort();
+    folders.removeDuplicates();
+    QStringList outermost;
+    for (const QString &folder : folders)
+        if (!LiesUnder(folder, outermost))
+            outermost << folder;
+    return outermost;
 }
 
-QStringList FoldersUnder(const QString &folder)
+} // namespace
+
+FolderListing ListFolders(const QStringList &folders, const std::vector<CatalogueCard> &known)
 {
-    QStringList folders{QFileInfo(folder).absoluteFilePath()};
-    QDirIterator it(folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        folders << it.nextFileInfo().absoluteFilePath();
-    return folders;
+    QHash<QString, const CatalogueCard *> knownByPath;
+    knownByPath.reserve(qsizetype(known.size()));
+    for (const CatalogueCard &card : known)
+        knownByPath.insert(card.path, &card);
+
+    FolderListing listing;
+    listing.roots = Outermost(folders);
+    for (const QString &root : listing.roots) {
+        listing.folders << root;
+        // Folders are listed whatever their names, cards by theirs.
+        QDirIterator it(root, {QStringLiteral("*.fsc")},
+                        QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo file = it.nextFileInfo();
+            if (file.isDir()) {
+                if (!file.isSymLink())
+                    listing.folders << file.absoluteFilePath();
+                continue;
+            }
+            const QString path = file.absoluteFilePath();
+            const CatalogueCard *old = knownByPath.value(path, nullptr);
+            if (old && old->modified == file.lastModified().toMSecsSinceEpoch() && old->size == file.size()) {
+                listing.cards.push_back(*old);
+            } else {
+                listing.cards.push_back(ReadCatalogueCard(file));
+                listing.changed << path;
+            }
+        }
+    }
+    return listing;
+}
+
+bool LiesUnder(const QString &path, const QStringList &folders)
+{
+    for (const QString &folder : folders)
+        if (path.size() > folder.size() && path.startsWith(folder)
+            && (folder.endsWith(u'/') || path[folder.size()] == u'/'))
+            return true;
+    return false;
 }
 
 QString CountLine(int shown, int total)

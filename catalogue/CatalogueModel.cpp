@@ -1,20 +1,14 @@
 #include "catalogue/CatalogueModel.h"
 
-#include "catalogue/CatalogueFolder.h"
 #include "catalogue/Thumbnails.h"
 
-#include <QFileInfo>
-#include <QHash>
-#include <QSet>
+#include "app/PosterName.h"
+
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
 constexpr int kThumbnailBound = 48;
-
-QString ParentOf(const QString &path)
-{
-    return path.left(path.lastIndexOf(u'/'));
-}
 
 } // namespace
 
@@ -24,7 +18,13 @@ CatalogueModel::CatalogueModel(QObject *parent)
 {
     connect(m_thumbnails, &Thumbnails::loaded, this, [this](const QString &path) {
         if (const int row = rowOf(path); row >= 0)
-            emit dataChanged(index(row, 0), index(row, 0), {Qt::DecorationRole});
+            emit dataChanged(index(row, 0), index(row, 0), {Qt::DecorationRole, Qt::AccessibleTextRole});
+    });
+    connect(&m_listing, &QFutureWatcher<FolderListing>::finished, this, [this] {
+        m_listingRuns = false;
+        takeListing(m_listing.future().takeResult());
+        if (!m_waitingFolders.isEmpty())
+            startListing();
     });
 }
 
@@ -51,7 +51,12 @@ QVariant CatalogueModel::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     switch (column) {
-    case CatalogueColumn::Affiche: return card.readable ? QVariant() : QString::fromLatin1(kUnreadableCard);
+    case CatalogueColumn::Affiche:
+        if (!card.readable)
+            return QString::fromLatin1(kUnreadableCard);
+        if (role == Qt::AccessibleTextRole)
+            return PosterAccessibleName(!m_thumbnails->thumbnail(card.path).isNull());
+        return {};
     case CatalogueColumn::Titre: return card.title();
     case CatalogueColumn::Annee: return card.readable ? card.text(CardRecord::Annee) : QString();
     case CatalogueColumn::Duree: return card.readable ? card.duration() : QString();
@@ -82,44 +87,41 @@ void CatalogueModel::setCards(std::vector<CatalogueCard> cards)
     rebuildRows([&] { m_cards = std::move(cards); });
 }
 
-void CatalogueModel::replaceFolders(const QStringList &folders)
+void CatalogueModel::relistFolders(const QStringList &folders)
 {
-    const QSet<QString> listed(folders.begin(), folders.end());
-    QHash<QString, bool> folderExists;
-    const auto stays = [&](const CatalogueCard &card) {
-        const QString folder = ParentOf(card.path);
-        if (listed.contains(folder))
-            return false;
-        auto exists = folderExists.find(folder);
-        if (exists == folderExists.end())
-            exists = folderExists.insert(folder, QFileInfo(folder).isDir());
-        return *exists;
-    };
+    m_waitingFolders << folders;
+    if (!m_listingRuns)
+        startListing();
+}
 
-    QHash<QString, const CatalogueCard *> known;
+void CatalogueModel::startListing()
+{
+    const QStringList folders = std::exchange(m_waitingFolders, {});
+    std::vector<CatalogueCard> known;
     for (const CatalogueCard &card : m_cards)
-        if (listed.contains(ParentOf(card.path)))
-            known.insert(card.path, &card);
-    std::vector<CatalogueCard> fresh;
-    for (const QString &folder : folders)
-        for (CatalogueCard &card :
-             ListCards(folder, false, [&known](const QString &path) { return known.value(path, nullptr); })) {
-            if (const CatalogueCard *old = known.value(card.path, nullptr);
-                !old || old->modified != card.modified || old->size != card.size)
-                m_thumbnails->forget(card.path);
-            fresh.push_back(std::move(card));
-        }
+        if (LiesUnder(card.path, folders))
+            known.push_back(card);
+    m_listingRuns = true;
+    m_listing.setFuture(QtConcurrent::run([folders, known = std::move(known)] { return ListFolders(folders, known); }));
+}
 
+void CatalogueModel::takeListing(FolderListing listing)
+{
+    for (const QString &path : std::as_const(listing.changed))
+        m_thumbnails->forget(path);
     rebuildRows([&] {
-        std::erase_if(m_cards, [&stays](const CatalogueCard &card) { return !stays(card); });
-        for (CatalogueCard &card : fresh)
-            m_cards.push_back(std::move(card));
+        std::erase_if(m_cards, [&listing](const CatalogueCard &card) { return LiesUnder(card.path, listing.roots); });
+        std::move(listing.cards.begin(), listing.cards.end(), std::back_inserter(m_cards));
     });
+    emit relisted(listing.folders);
 }
 
 void CatalogueModel::setSearch(const QString &typed)
 {
-    rebuildRows([&] { m_search = CatalogueSearch(typed); });
+    rebuildRows([&] {
+        m_search = CatalogueSearch(typed);
+        ++m_searchNumber;
+    });
 }
 
 int CatalogueModel::rowOf(const QString &path) const
@@ -153,9 +155,15 @@ void CatalogueModel::rebuildRows(const std::function<void()> &change)
     beginResetModel();
     change();
     m_rows.clear();
-    for (size_t i = 0; i < m_cards.size(); ++i)
-        if (m_search.matches(m_cards[i]))
+    for (size_t i = 0; i < m_cards.size(); ++i) {
+        TableKeys &keys = m_cards[i].keys;
+        if (keys.search != m_searchNumber) {
+            keys.search = m_searchNumber;
+            keys.matches = m_search.matches(m_cards[i]);
+        }
+        if (keys.matches)
             m_rows.push_back(int(i));
+    }
     SortCards(m_rows, m_cards, m_sortColumn, m_sortOrder);
     endResetModel();
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "catalogue/CatalogueCard.h"
+#include "catalogue/CatalogueFolder.h"
 #include "catalogue/CatalogueSearch.h"
 #include "catalogue/CatalogueSort.h"
 
 #include <QAbstractTableModel>
+#include <QFutureWatcher>
 
 #include <functional>
 #include <vector>
@@ -27,9 +29,11 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     void setCards(std::vector<CatalogueCard> cards);
-    // Puts the cards now lying directly in each folder in place of those
-    // known there; the cards of folders that are gone go too.
-    void replaceFolders(const QStringList &folders);
+    // Lists the folders again, subfolders included, off the interface
+    // thread, then puts the cards found in place of those known there.
+    // One listing runs at a time and folders that change meanwhile wait for
+    // it, so that an older listing never lands after a newer one.
+    void relistFolders(const QStringList &folders);
     void setSearch(const QString &typed);
 
     int totalCount() const { return int(m_cards.size()); }
@@ -42,7 +46,13 @@ public:
 
     Thumbnails *thumbnails() const { return m_thumbnails; }
 
+signals:
+    // A listing landed; `folders` are all those it found.
+    void relisted(const QStringList &folders);
+
 private:
+    void startListing();
+    void takeListing(FolderListing listing);
     // Makes the change, then works the rows out again; the view is told
     // before anything changes, so that it can keep its current card.
     void rebuildRows(const std::function<void()> &change);
@@ -50,7 +60,12 @@ private:
     std::vector<CatalogueCard> m_cards;
     std::vector<int> m_rows; // indexes into m_cards
     CatalogueSearch m_search;
+    int m_searchNumber = 1; // counts the searches, for the cards' keys
     CatalogueColumn m_sortColumn = CatalogueColumn::Titre;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     Thumbnails *m_thumbnails;
+    // Its task, left running when the model goes, holds copies only.
+    QFutureWatcher<FolderListing> m_listing;
+    bool m_listingRuns = false;
+    QStringList m_waitingFolders;
 };

@@ -23,6 +23,9 @@ const FoldTable &ByteFolds()
 
 void AppendFolded(std::string &out, QByteArrayView bytes)
 {
+    // The padding, most of a field, holds no word.
+    while (!bytes.isEmpty() && bytes.back() == ' ')
+        bytes.chop(1);
     const FoldTable &folds = ByteFolds();
     for (char byte : bytes)
         out += folds[static_cast<unsigned char>(byte)];

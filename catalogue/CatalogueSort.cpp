@@ -25,34 +25,36 @@ int SortNumber(const CatalogueCard &card, CatalogueColumn column)
 
 } // namespace
 
-void SortCards(std::vector<int> &rows, const std::vector<CatalogueCard> &cards, CatalogueColumn column,
-               Qt::SortOrder order)
+void SortCards(std::vector<int> &rows, std::vector<CatalogueCard> &cards, CatalogueColumn column, Qt::SortOrder order)
 {
     QCollator collator{QLocale(QLocale::French, QLocale::France)};
     collator.setNumericMode(true);
-    // Keys are made once per card rather than at every comparison.
-    std::vector<QCollatorSortKey> titles;
-    std::vector<QCollatorSortKey> texts;
-    std::vector<int> numbers(cards.size(), 0);
-    titles.reserve(cards.size());
     const bool numeric = column == CatalogueColumn::Annee || column == CatalogueColumn::Duree;
     const bool byOtherText = column == CatalogueColumn::Type || column == CatalogueColumn::Realisateur;
-    for (const CatalogueCard &card : cards) {
-        titles.push_back(collator.sortKey(card.title()));
-        if (byOtherText)
-            texts.push_back(collator.sortKey(SortText(card, column)));
+    // Keys are made once per card rather than at every comparison.
+    for (int row : rows) {
+        CatalogueCard &card = cards[row];
+        TableKeys &keys = card.keys;
+        if (!keys.title)
+            keys.title = collator.sortKey(card.title());
+        if ((numeric || byOtherText) && keys.column != int(column)) {
+            keys.column = int(column);
+            if (numeric)
+                keys.number = SortNumber(card, column);
+            else
+                keys.text = collator.sortKey(SortText(card, column));
+        }
     }
-    if (numeric)
-        for (size_t i = 0; i < cards.size(); ++i)
-            numbers[i] = SortNumber(cards[i], column);
 
     const auto ascending = [&](int a, int b) {
-        if (numeric && numbers[a] != numbers[b])
-            return numbers[a] < numbers[b];
+        const TableKeys &keysA = cards[a].keys;
+        const TableKeys &keysB = cards[b].keys;
+        if (numeric && keysA.number != keysB.number)
+            return keysA.number < keysB.number;
         if (byOtherText)
-            if (const int c = texts[a].compare(texts[b]); c != 0)
+            if (const int c = keysA.text->compare(*keysB.text); c != 0)
                 return c < 0;
-        if (const int c = titles[a].compare(titles[b]); c != 0)
+        if (const int c = keysA.title->compare(*keysB.title); c != 0)
             return c < 0;
         return cards[a].path < cards[b].path;
     };

@@ -19,7 +19,6 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -56,14 +55,19 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
             tblFiches->setCurrentIndex(model->index(row, int(CatalogueColumn::Titre)));
         UpdateCount();
     });
-    model->setCards(ListCards(m_folder, true));
+    FolderListing listing = ListFolders({m_folder});
+    model->setCards(std::move(listing.cards));
 
-    // Watching thousands of files takes a moment: after the table is shown.
-    QTimer::singleShot(0, this, [this] {
-        m_watch = new FolderWatch(m_folder, this);
-        m_watch->setObjectName(QStringLiteral("folderWatch"));
-        m_watch->watchFiles(model->cardPaths());
-        connect(m_watch, &FolderWatch::changed, this, &CatalogueWindow::FolderChanged);
+    // From here on, the folders that change are listed again.
+    auto *watch = new FolderWatch(this);
+    watch->watchFolders(listing.folders);
+    watch->watchFiles(model->cardPaths());
+    connect(watch, &FolderWatch::changed, model, &CatalogueModel::relistFolders);
+    connect(model, &CatalogueModel::relisted, this, [this, watch](const QStringList &folders) {
+        // A card may have come into a new folder before it was watched.
+        if (const QStringList added = watch->watchFolders(folders); !added.isEmpty())
+            model->relistFolders(added);
+        watch->watchFiles(model->cardPaths());
     });
 }
 
@@ -226,17 +230,6 @@ void CatalogueWindow::ExportRows()
             return WriteExport(
                 path, format == ExportFormat::Html ? CatalogueHtml(cards, title) : CatalogueCsv(cards, folder));
         }));
-}
-
-void CatalogueWindow::FolderChanged(const QStringList &folders)
-{
-    QStringList listed = folders;
-    for (const QString &folder : folders)
-        if (QFileInfo(folder).isDir())
-            listed << m_watch->watchFoldersUnder(folder);
-    listed.removeDuplicates();
-    model->replaceFolders(listed);
-    m_watch->watchFiles(model->cardPaths());
 }
 
 void CatalogueWindow::UpdateCount()

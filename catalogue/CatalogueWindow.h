@@ -3,7 +3,6 @@
 #include <QMainWindow>
 
 class CatalogueModel;
-class FolderWatch;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -39,10 +38,8 @@ private:
     void ShowCard();
     void EditCard();
     void ExportRows();
-    void FolderChanged(const QStringList &folders);
     void UpdateCount();
 
     QString m_folder;
     QString m_keptPath; // the current row's card while the rows are rebuilt
-    FolderWatch *m_watch = nullptr;
 };

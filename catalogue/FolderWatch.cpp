@@ -1,21 +1,22 @@
 #include "catalogue/FolderWatch.h"
 
-#include "catalogue/CatalogueFolder.h"
-
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 namespace {
 
 constexpr int kSettleMs = 300;
-constexpr qsizetype kFilesPerTurn = 500;
+constexpr qint64 kWatchMsPerTurn = 10;
 
 } // namespace
 
-FolderWatch::FolderWatch(const QString &root, QObject *parent)
+FolderWatch::FolderWatch(QObject *parent)
     : QObject(parent)
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
+    m_nextShare.setSingleShot(true);
+    m_nextShare.setInterval(0);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &FolderWatch::touched);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this,
             [this](const QString &path) { touched(QFileInfo(path).absolutePath()); });
@@ -24,16 +25,17 @@ FolderWatch::FolderWatch(const QString &root, QObject *parent)
         m_touched.clear();
         emit changed(folders);
     });
-    watchFoldersUnder(root);
+    connect(&m_nextShare, &QTimer::timeout, this, &FolderWatch::watchShare);
 }
 
-QStringList FolderWatch::watchFoldersUnder(const QString &folder)
+QStringList FolderWatch::watchFolders(const QStringList &folders)
 {
+    const QStringList directories = m_watcher.directories();
+    const QSet<QString> watched(directories.begin(), directories.end());
     QStringList added;
-    const QStringList watched = m_watcher.directories();
-    for (const QString &path : FoldersUnder(folder))
-        if (!watched.contains(path))
-            added << path;
+    for (const QString &folder : folders)
+        if (!watched.contains(folder))
+            added << folder;
     if (!added.isEmpty())
         m_watcher.addPaths(added);
     return added;
@@ -42,15 +44,27 @@ QStringList FolderWatch::watchFoldersUnder(const QString &folder)
 void FolderWatch::watchFiles(const QStringList &paths)
 {
     const QStringList files = m_watcher.files();
-    const QSet<QString> watched(files.begin(), files.end());
-    QStringList added;
+    QSet<QString> watchedOrWaiting(files.begin(), files.end());
+    watchedOrWaiting.unite(QSet<QString>(m_unwatchedFiles.begin(), m_unwatchedFiles.end()));
     for (const QString &path : paths)
-        if (!watched.contains(path))
-            added << path;
-    // Thousands of watches at once would hold the interface up: a share at
-    // each turn of the event loop.
-    for (qsizetype from = 0; from < added.size(); from += kFilesPerTurn)
-        QTimer::singleShot(0, this, [this, share = added.mid(from, kFilesPerTurn)] { m_watcher.addPaths(share); });
+        if (!watchedOrWaiting.contains(path))
+            m_unwatchedFiles << path;
+    if (!m_unwatchedFiles.isEmpty())
+        m_nextShare.start();
+}
+
+void FolderWatch::watchShare()
+{
+    // The watcher compares each new path with all those it watches: adding
+    // thousands at once would hold the interface up.
+    QElapsedTimer clock;
+    clock.start();
+    qsizetype added = 0;
+    while (added < m_unwatchedFiles.size() && clock.elapsed() < kWatchMsPerTurn)
+        m_watcher.addPath(m_unwatchedFiles[added++]);
+    m_unwatchedFiles.remove(0, added);
+    if (!m_unwatchedFiles.isEmpty())
+        m_nextShare.start();
 }
 
 void FolderWatch::touched(const QString &folder)

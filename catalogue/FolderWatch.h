@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QTimer>
 
-// Watches a folder, its subfolders and the cards in them, and tells which
+// Watches the folders of a catalogue and the cards in them, and tells which
 // folders changed once the changes settle (300 ms), so that a copy of many
 // files is listed again once rather than at each file.
 class FolderWatch : public QObject
@@ -14,11 +14,12 @@ class FolderWatch : public QObject
     Q_OBJECT
 
 public:
-    explicit FolderWatch(const QString &root, QObject *parent = nullptr);
+    explicit FolderWatch(QObject *parent = nullptr);
 
-    // Watches the folders not watched yet, at every depth, and the cards in
-    // them; returns the folders newly watched.
-    QStringList watchFoldersUnder(const QString &folder);
+    // Watches those of the folders not watched yet, and returns them.
+    QStringList watchFolders(const QStringList &folders);
+    // Watches those of the cards not watched yet, a share at each turn of
+    // the event loop.
     void watchFiles(const QStringList &paths);
 
 signals:
@@ -27,8 +28,11 @@ signals:
 
 private:
     void touched(const QString &folder);
+    void watchShare();
 
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
     QSet<QString> m_touched;
+    QStringList m_unwatchedFiles;
+    QTimer m_nextShare;
 };

@@ -2,6 +2,7 @@
 #include "catalogue/CatalogueModel.h"
 #include "catalogue/CatalogueWindow.h"
 #include "support/CardBytes.h"
+#include "support/Pictures.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestFiles.h"
 
@@ -40,11 +41,11 @@ private:
 namespace {
 
 QByteArray Card(const char *titre, const char *annee, const char *heures, const char *minutes, const char *type,
-                const char *realisateur, const char *acteurs)
+                const char *realisateur, const char *acteurs, const QByteArray &poster = {})
 {
     const auto text = [](const char *utf8) { return EncodeCardText(QString::fromUtf8(utf8)); };
     return CardBytes({text(titre), annee, heures, minutes, text(type), text(realisateur), text(acteurs),
-                      "Dit \"le film\", en deux lignes\r\nfin"});
+                      "Dit \"le film\", en deux lignes\r\nfin"}, poster);
 }
 
 } // namespace
@@ -177,12 +178,14 @@ void TestCatalogue::followsCardsAddedAndRemoved()
 {
     m_window->txtRechercher->setText(QStringLiteral("scott"));
     m_window->tblFiches->sortByColumn(int(CatalogueColumn::Annee), Qt::DescendingOrder);
-    QTRY_VERIFY_WITH_TIMEOUT(m_window->findChild<QObject *>(QStringLiteral("folderWatch")), 5000);
     WriteBytes(m_dir.filePath("sous/alien3.fsc"),
                Card("Alien 3", "1992", " 1", "54", "Science-fiction", "David Fincher", "Sigourney Weaver|"));
     WriteBytes(m_dir.filePath("blade.fsc"),
-               Card("Blade Runner", "1982", " 1", "57", "Science-fiction", "Ridley Scott", "Harrison Ford|"));
+               Card("Blade Runner", "1982", " 1", "57", "Science-fiction", "Ridley Scott", "Harrison Ford|",
+                    Picture({30, 40})));
     QTRY_COMPARE_WITH_TIMEOUT(shownTitles(), QStringList({"Blade Runner", "Alien"}), 5000);
+    QTRY_COMPARE(m_window->model->index(0, 0).data(Qt::AccessibleTextRole), QStringLiteral("Affiche du film"));
+    QCOMPARE(m_window->model->index(1, 0).data(Qt::AccessibleTextRole), QStringLiteral("Aucune affiche"));
     QCOMPARE(m_window->model->cardAt(m_window->tblFiches->currentIndex().row()).title(), QStringLiteral("Alien"));
     QCOMPARE(m_window->lblCompte->text(), QStringLiteral("2 fiches sur 7"));
     QVERIFY(QFile::remove(m_dir.filePath("alien.fsc")));
