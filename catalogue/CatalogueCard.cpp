@@ -1,5 +1,6 @@
 #include "catalogue/CatalogueCard.h"
 
+#include "card/CardHeader.h"
 #include "card/CardText.h"
 
 #include <QFile>
@@ -53,12 +54,10 @@ CatalogueCard ReadCatalogueCard(const QFileInfo &file)
     // Asked of the open file, which costs less than asking by path.
     card.modified = in.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch();
     card.size = in.size();
-    const QByteArray header = in.read(kHeaderSize);
-    if (in.error() != QFileDevice::NoError || !IsCardMarker({header.left(kMarkerSize)}))
-        return card;
     // A card cut inside its text part reads as the viewer reads it: the
     // rest is spaces.
-    card.record = CardRecord::fromBytes(header.mid(kMarkerSize));
-    card.readable = true;
+    const CardHeader header = ReadCardHeader(in);
+    card.record = header.record;
+    card.readable = header.ok();
     return card;
 }

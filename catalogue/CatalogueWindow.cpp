@@ -6,7 +6,6 @@
 #include "catalogue/CatalogueFolder.h"
 #include "catalogue/CatalogueModel.h"
 #include "catalogue/FolderWatch.h"
-#include "catalogue/OpenCatalogue.h"
 #include "catalogue/Thumbnails.h"
 #include "viewer/LoadViewer.h"
 
@@ -42,8 +41,8 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
     const QString name = QFileInfo(m_folder).fileName();
     setWindowTitle((name.isEmpty() ? m_folder : name) + QStringLiteral(" - Fichoscope"));
     model = new CatalogueModel(this);
-    CreateControls();
-    CreateMenus();
+    createControls();
+    createMenus();
 
     connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
         const QModelIndex current = tblFiches->currentIndex();
@@ -53,7 +52,7 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
         const int row = std::max(0, model->rowOf(m_keptPath));
         if (row < model->rowCount())
             tblFiches->setCurrentIndex(model->index(row, int(CatalogueColumn::Titre)));
-        UpdateCount();
+        updateCount();
     });
     FolderListing listing = ListFolders({m_folder});
     model->setCards(std::move(listing.cards));
@@ -71,7 +70,7 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
     });
 }
 
-void CatalogueWindow::CreateControls()
+void CatalogueWindow::createControls()
 {
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -115,12 +114,12 @@ void CatalogueWindow::CreateControls()
     resize(900, 600);
 
     connect(txtRechercher, &QLineEdit::textChanged, model, &CatalogueModel::setSearch);
-    connect(txtRechercher, &QLineEdit::returnPressed, this, &CatalogueWindow::ShowCard);
-    connect(tblFiches, &QAbstractItemView::doubleClicked, this, &CatalogueWindow::ShowCard);
+    connect(txtRechercher, &QLineEdit::returnPressed, this, &CatalogueWindow::showCard);
+    connect(tblFiches, &QAbstractItemView::doubleClicked, this, &CatalogueWindow::showCard);
     connect(tblFiches->verticalScrollBar(), &QScrollBar::valueChanged, model->thumbnails(), &Thumbnails::dropQueued);
 }
 
-void CatalogueWindow::CreateMenus()
+void CatalogueWindow::createMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Fichier"));
     mnuAfficher = Item(file, QStringLiteral("&Afficher"), QKeySequence(Qt::Key_Return));
@@ -154,9 +153,9 @@ void CatalogueWindow::CreateMenus()
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     addAction(find);
 
-    connect(mnuAfficher, &QAction::triggered, this, &CatalogueWindow::ShowCard);
-    connect(mnuModifier, &QAction::triggered, this, &CatalogueWindow::EditCard);
-    connect(mnuExporter, &QAction::triggered, this, &CatalogueWindow::ExportRows);
+    connect(mnuAfficher, &QAction::triggered, this, &CatalogueWindow::showCard);
+    connect(mnuModifier, &QAction::triggered, this, &CatalogueWindow::editCard);
+    connect(mnuExporter, &QAction::triggered, this, &CatalogueWindow::exportRows);
     connect(mnuFermer, &QAction::triggered, this, &QWidget::close);
     connect(find, &QAction::triggered, txtRechercher, [this] {
         txtRechercher->setFocus();
@@ -180,19 +179,19 @@ QString CatalogueWindow::currentCardPath()
     return path;
 }
 
-void CatalogueWindow::ShowCard()
+void CatalogueWindow::showCard()
 {
     if (const QString path = currentCardPath(); !path.isEmpty())
         LoadViewer(path, OnCardError::KeepRunning);
 }
 
-void CatalogueWindow::EditCard()
+void CatalogueWindow::editCard()
 {
     if (const QString path = currentCardPath(); !path.isEmpty())
-        OpenInEditor(path);
+        emit editRequested(path);
 }
 
-void CatalogueWindow::ExportRows()
+void CatalogueWindow::exportRows()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Exporter");
@@ -232,7 +231,7 @@ void CatalogueWindow::ExportRows()
         }));
 }
 
-void CatalogueWindow::UpdateCount()
+void CatalogueWindow::updateCount()
 {
     lblCompte->setText(CountLine(model->rowCount(), model->totalCount()));
 }

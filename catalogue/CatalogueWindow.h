@@ -32,13 +32,17 @@ public:
     // a damaged card is reported and gives an empty text.
     QString currentCardPath();
 
+signals:
+    // "Modifier": the card is to be opened in the editor.
+    void editRequested(const QString &cardPath);
+
 private:
-    void CreateControls();
-    void CreateMenus();
-    void ShowCard();
-    void EditCard();
-    void ExportRows();
-    void UpdateCount();
+    void createControls();
+    void createMenus();
+    void showCard();
+    void editCard();
+    void exportRows();
+    void updateCount();
 
     QString m_folder;
     QString m_keptPath; // the current row's card while the rows are rebuilt

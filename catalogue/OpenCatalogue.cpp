@@ -7,11 +7,27 @@
 
 #include <QAction>
 
-void OpenCatalogue(const QString &folder)
+namespace {
+
+// Opens the card in a new editor window, whose "Catalogue..." works too.
+void OpenInEditor(const QString &cardPath)
+{
+    auto *editor = new frmMain;
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    ConnectCatalogueCommand(*editor);
+    editor->openFile(cardPath);
+    editor->show();
+}
+
+} // namespace
+
+CatalogueWindow *OpenCatalogue(const QString &folder)
 {
     auto *window = new CatalogueWindow(folder);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(window, &CatalogueWindow::editRequested, window, OpenInEditor);
     window->show();
+    return window;
 }
 
 void ConnectCatalogueCommand(frmMain &editor)
@@ -24,13 +40,4 @@ void ConnectCatalogueCommand(frmMain &editor)
         if (const QString folder = CurrentDesktop().chooseFile(&editor, request); !folder.isEmpty())
             OpenCatalogue(folder);
     });
-}
-
-void OpenInEditor(const QString &cardPath)
-{
-    auto *editor = new frmMain;
-    editor->setAttribute(Qt::WA_DeleteOnClose);
-    ConnectCatalogueCommand(*editor);
-    editor->openFile(cardPath);
-    editor->show();
 }

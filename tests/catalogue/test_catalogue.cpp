@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueModel.h"
 #include "catalogue/CatalogueWindow.h"
+#include "catalogue/OpenCatalogue.h"
 #include "support/CardBytes.h"
 #include "support/Pictures.h"
 #include "support/ScriptedDesktop.h"
@@ -61,8 +62,7 @@ void TestCatalogue::initTestCase()
     WriteBytes(m_dir.filePath("alien.fsc"),
                Card("Alien", "1979", " 1", "57", "Science-fiction", "Ridley Scott", "Sigourney Weaver|"));
     WriteBytes(m_dir.filePath("abîmée.fsc"), "pas une fiche");
-    m_window = new CatalogueWindow(m_dir.path());
-    m_window->setAttribute(Qt::WA_DeleteOnClose);
+    m_window = OpenCatalogue(m_dir.path());
 }
 
 QStringList TestCatalogue::shownTitles() const
