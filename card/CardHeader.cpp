@@ -21,7 +21,7 @@ CardHeader ReadCardHeader(QIODevice &device)
         return header;
     }
     header.status = CardHeader::Ok;
-    header.record = CardRecord::fromBytes(bytes.mid(kMarkerSize));
+    header.record = CardRecord::fromBytes(QByteArrayView(bytes).sliced(kMarkerSize));
     header.whole = bytes.size() == kPosterOffset;
     if (header.whole)
         header.posterLength = qMax<qint64>(0, device.size() - kPosterOffset);

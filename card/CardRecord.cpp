@@ -57,10 +57,10 @@ QString CardRecord::text(Field field) const
     return DecodeCardText(m_bytes.mid(span.offset, span.length));
 }
 
-CardRecord CardRecord::fromBytes(const QByteArray &bytes)
+CardRecord CardRecord::fromBytes(QByteArrayView bytes)
 {
     CardRecord record;
-    const QByteArray head = bytes.left(Size);
+    const QByteArrayView head = bytes.first(qMin<qsizetype>(Size, bytes.size()));
     record.m_bytes.replace(0, head.size(), head);
     return record;
 }

@@ -22,7 +22,7 @@ public:
 
     const QByteArray &bytes() const { return m_bytes; }
     // Takes up to Size bytes; a shorter input leaves the rest as spaces.
-    static CardRecord fromBytes(const QByteArray &bytes);
+    static CardRecord fromBytes(QByteArrayView bytes);
 
     static int offset(Field field);
     static int length(Field field);

@@ -4,6 +4,7 @@
 #include "card/CardText.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 QString CatalogueCard::text(CardRecord::Field field) const
 {
@@ -44,10 +45,10 @@ int CatalogueCard::minutes() const
     return hoursOk && minutesOk ? h * 60 + m : -1;
 }
 
-CatalogueCard ReadCatalogueCard(const QFileInfo &file)
+CatalogueCard ReadCatalogueCard(const QString &absolutePath)
 {
     CatalogueCard card;
-    card.path = file.absoluteFilePath();
+    card.path = absolutePath;
     QFile in(card.path);
     if (!in.open(QIODevice::ReadOnly))
         return card;

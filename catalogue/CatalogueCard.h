@@ -3,7 +3,6 @@
 #include "card/CardRecord.h"
 
 #include <QCollatorSortKey>
-#include <QFileInfo>
 #include <QString>
 
 #include <optional>
@@ -44,6 +43,6 @@ struct CatalogueCard
 
 // Reads the marker and the record of the file (1175 bytes at most). A file
 // that does not begin with the marker or cannot be read is kept as damaged.
-CatalogueCard ReadCatalogueCard(const QFileInfo &file);
+CatalogueCard ReadCatalogueCard(const QString &absolutePath);
 
 inline constexpr char kUnreadableCard[] = "Fiche illisible";

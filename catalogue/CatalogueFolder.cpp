@@ -47,7 +47,7 @@ FolderListing ListFolders(const QStringList &folders, const std::vector<Catalogu
             if (old && old->modified == file.lastModified().toMSecsSinceEpoch() && old->size == file.size()) {
                 listing.cards.push_back(*old);
             } else {
-                listing.cards.push_back(ReadCatalogueCard(file));
+                listing.cards.push_back(ReadCatalogueCard(path));
                 listing.changed << path;
             }
         }

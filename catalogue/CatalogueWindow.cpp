@@ -171,7 +171,7 @@ QString CatalogueWindow::currentCardPath()
     const QString path = model->cardAt(current.row()).path;
     // The file may have changed since it was listed: opening a card that
     // is no card any more would end the program.
-    if (!ReadCatalogueCard(QFileInfo(path)).readable) {
+    if (!ReadCatalogueCard(path).readable) {
         ShowMessage(this, QStringLiteral("%1 : « %2 »").arg(QString::fromLatin1(kUnreadableCard), path),
                     MessageButtons::Ok, MessageIcon::Warning);
         return {};

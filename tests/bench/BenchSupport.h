@@ -21,6 +21,20 @@ inline double MedianMicros(int runs, const std::function<void()> &work)
     return times[times.size() / 2];
 }
 
+// The median ratio of the work's time to the floor's, the two run in turn,
+// so that each pair meets the same state of the machine (the disk writing
+// back, another program busy).
+inline double MedianRatio(int runs, const std::function<void()> &floor, const std::function<void()> &work)
+{
+    std::vector<double> ratios;
+    for (int i = 0; i < runs; ++i) {
+        const double floorMicros = MedianMicros(1, floor);
+        ratios.push_back(MedianMicros(1, work) / floorMicros);
+    }
+    std::sort(ratios.begin(), ratios.end());
+    return ratios[ratios.size() / 2];
+}
+
 inline void PrintFigure(const char *name, double value)
 {
     std::printf("%s: %.2f\n", name, value);
