@@ -6,9 +6,31 @@
 #include <QFile>
 #include <QFileInfo>
 
+void CatalogueCard::setRecord(const CardRecord &record)
+{
+    fields.clear();
+    fields.reserve(CardRecord::Size);
+    for (int field = 0; field < CardRecord::FieldCount; ++field) {
+        QByteArrayView stored =
+            QByteArrayView(record.bytes())
+                .sliced(CardRecord::offset(CardRecord::Field(field)), CardRecord::length(CardRecord::Field(field)));
+        while (stored.endsWith(' '))
+            stored.chop(1);
+        fields += stored;
+        fieldEnds[field] = quint16(fields.size());
+    }
+    fields.squeeze();
+}
+
+QByteArrayView CatalogueCard::bytes(CardRecord::Field field) const
+{
+    const qsizetype start = field == 0 ? 0 : fieldEnds[field - 1];
+    return QByteArrayView(fields).sliced(start, fieldEnds[field] - start);
+}
+
 QString CatalogueCard::text(CardRecord::Field field) const
 {
-    return TrimRight(record.text(field));
+    return DecodeCardText(bytes(field).toByteArray());
 }
 
 QString CatalogueCard::title() const
@@ -18,8 +40,8 @@ QString CatalogueCard::title() const
 
 QString CatalogueCard::duration() const
 {
-    const QString hours = record.text(CardRecord::DureeH).trimmed();
-    const QString minutes = record.text(CardRecord::DureeMin).trimmed();
+    const QString hours = text(CardRecord::DureeH).trimmed();
+    const QString minutes = text(CardRecord::DureeMin).trimmed();
     if (hours.isEmpty() && minutes.isEmpty())
         return {};
     return hours + u'h' + minutes;
@@ -28,14 +50,14 @@ QString CatalogueCard::duration() const
 int CatalogueCard::year() const
 {
     bool ok = false;
-    const int value = record.text(CardRecord::Annee).trimmed().toInt(&ok);
+    const int value = text(CardRecord::Annee).trimmed().toInt(&ok);
     return ok ? value : -1;
 }
 
 int CatalogueCard::minutes() const
 {
-    const QString hours = record.text(CardRecord::DureeH).trimmed();
-    const QString minutes = record.text(CardRecord::DureeMin).trimmed();
+    const QString hours = text(CardRecord::DureeH).trimmed();
+    const QString minutes = text(CardRecord::DureeMin).trimmed();
     if (hours.isEmpty() && minutes.isEmpty())
         return -1;
     bool hoursOk = true;
@@ -58,7 +80,7 @@ CatalogueCard ReadCatalogueCard(const QString &absolutePath)
     // A card cut inside its text part reads as the viewer reads it: the
     // rest is spaces.
     const CardHeader header = ReadCardHeader(in);
-    card.record = header.record;
+    card.setRecord(header.record);
     card.readable = header.ok();
     return card;
 }

@@ -16,7 +16,7 @@ constexpr int kHtmlThumbnail = 96;
 
 QString Actors(const CatalogueCard &card)
 {
-    return SplitActors(card.record.text(CardRecord::Acteurs)).join(QStringLiteral(", "));
+    return SplitActors(card.text(CardRecord::Acteurs)).join(QStringLiteral(", "));
 }
 
 QString ThumbnailAddress(const QString &cardPath)
@@ -58,8 +58,8 @@ QByteArray CatalogueCsv(const std::vector<CatalogueCard> &cards, const QString &
     for (const CatalogueCard &card : cards) {
         QStringList fields{base.relativeFilePath(card.path)};
         if (card.readable)
-            fields << card.text(F::Titre) << card.text(F::Annee) << card.record.text(F::DureeH).trimmed()
-                   << card.record.text(F::DureeMin).trimmed() << card.text(F::Type) << card.text(F::Realisateur)
+            fields << card.text(F::Titre) << card.text(F::Annee) << card.text(F::DureeH).trimmed()
+                   << card.text(F::DureeMin).trimmed() << card.text(F::Type) << card.text(F::Realisateur)
                    << Actors(card) << card.text(F::Resume);
         else
             fields << QString::fromLatin1(kUnreadableCard) << QString() << QString() << QString() << QString()

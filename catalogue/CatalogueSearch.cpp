@@ -23,9 +23,6 @@ const FoldTable &ByteFolds()
 
 void AppendFolded(std::string &out, QByteArrayView bytes)
 {
-    // The padding, most of a field, holds no word.
-    while (!bytes.isEmpty() && bytes.back() == ' ')
-        bytes.chop(1);
     const FoldTable &folds = ByteFolds();
     for (char byte : bytes)
         out += folds[static_cast<unsigned char>(byte)];
@@ -64,9 +61,7 @@ bool CatalogueSearch::matches(const CatalogueCard &card) const
     if (card.readable) {
         for (CardRecord::Field field : {CardRecord::Titre, CardRecord::Annee, CardRecord::Type, CardRecord::Realisateur,
                                         CardRecord::Acteurs, CardRecord::Resume})
-            AppendFolded(
-                haystack,
-                QByteArrayView(card.record.bytes()).sliced(CardRecord::offset(field), CardRecord::length(field)));
+            AppendFolded(haystack, card.bytes(field));
     } else {
         haystack = FoldForSearch(card.title()).toStdString();
     }
