@@ -3,6 +3,7 @@
 #include <QDirIterator>
 #include <QHash>
 #include <QLocale>
+#include <QtConcurrent/QtConcurrentMap>
 
 namespace {
 
@@ -44,14 +45,17 @@ FolderListing ListFolders(const QStringList &folders, const std::vector<Catalogu
             }
             const QString path = file.absoluteFilePath();
             const CatalogueCard *old = knownByPath.value(path, nullptr);
-            if (old && old->modified == file.lastModified().toMSecsSinceEpoch() && old->size == file.size()) {
+            if (old && old->modified == file.lastModified().toMSecsSinceEpoch() && old->size == file.size())
                 listing.cards.push_back(*old);
-            } else {
-                listing.cards.push_back(ReadCatalogueCard(path));
+            else
                 listing.changed << path;
-            }
         }
     }
+    // The cards are read on every core.
+    std::vector<CatalogueCard> read =
+        QtConcurrent::blockingMapped<std::vector<CatalogueCard>>(listing.changed, ReadCatalogueCard);
+    listing.cards.insert(listing.cards.end(), std::make_move_iterator(read.begin()),
+                         std::make_move_iterator(read.end()));
     return listing;
 }
 
