@@ -73,7 +73,7 @@ QByteArray TestRoundTrip::OpenEditSave(const QByteArray &card, bool editSummary)
     }
     if (!editor.save())
         qWarning("the card was not saved");
-    editor.close(); // its poster's reset copy goes with it
+    editor.close();
     return ReadBytes(path);
 }
 
