@@ -1,6 +1,6 @@
 #include "app/FolderLock.h"
 
-#include "app/WorkFolder.h"
+#include <QFileInfo>
 
 #ifndef Q_OS_WIN
 #include <fcntl.h>
@@ -12,7 +12,7 @@ namespace {
 
 QString Mark(const QString &folder)
 {
-    return WorkFile(folder, kLockFileName);
+    return folder + u'/' + QLatin1String(kLockFileName);
 }
 
 } // namespace
@@ -39,7 +39,7 @@ FolderLock::~FolderLock()
 
 bool FolderLock::takeOverAbandoned(const QString &folder)
 {
-    return FileExists(Mark(folder)) && QFile::remove(Mark(folder));
+    return QFileInfo(Mark(folder)).isFile() && QFile::remove(Mark(folder));
 }
 
 #else
@@ -80,7 +80,7 @@ FolderLock::~FolderLock()
 
 bool FolderLock::takeOverAbandoned(const QString &folder)
 {
-    if (!FileExists(Mark(folder)))
+    if (!QFileInfo(Mark(folder)).isFile())
         return false;
     const int fd = OpenFolder(folder);
     const bool abandoned = Lock(fd) && QFile::remove(Mark(folder));

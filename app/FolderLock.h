@@ -3,10 +3,13 @@
 #include <QFile>
 #include <QString>
 
+// The file that marks a folder whose program holds it locked.
+inline constexpr char kLockFileName[] = "fsc_lck.tmp";
+
 // Marks a folder as in use for as long as the process that made the mark
 // runs, even one killed without warning: the system drops a process's locks
-// when it ends. Unlike QLockFile it never waits for the disk (a work folder
-// is made on every command), and a reused process number fools nothing.
+// when it ends. Unlike QLockFile it never waits for the disk, and a reused
+// process number fools nothing.
 class FolderLock
 {
 public:

@@ -14,8 +14,6 @@ inline constexpr char kPreviewFileName[] = "Preview.fsc";
 // removed with the folders they left.
 inline constexpr char kInfoFileName[] = "fsc_inf.tmp";
 inline constexpr char kPosterFileName[] = "fsc_img.tmp";
-// Marks a folder whose program holds it locked (see FolderLock).
-inline constexpr char kLockFileName[] = "fsc_lck.tmp";
 
 // "$" and the date and time in hexadecimal, e.g. "$4E27EA144C1" for
 // 5 December 2026, 08:31:37 in the French formats. Built from the digits of

@@ -1,6 +1,7 @@
 // Start-up, work folders, the save-target prompt, and the real desktop's
 // message boxes.
 #include "app/FileDialogs.h"
+#include "app/FolderLock.h"
 #include "app/PosterPicture.h"
 #include "app/QtDesktop.h"
 #include "app/Startup.h"
