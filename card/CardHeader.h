@@ -17,8 +17,7 @@ struct CardHeader
     // The text part and the separator are all there: the header can be
     // rewritten in place and the poster taken over.
     bool whole = false;
-    qint64 posterOffset = kPosterOffset;
-    qint64 posterLength = 0; // 0: no poster
+    qint64 posterLength = 0; // 0: no poster; it starts at kPosterOffset
 
     bool ok() const { return status == Ok; }
 };
