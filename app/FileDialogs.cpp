@@ -1,6 +1,6 @@
 #include "app/FileDialogs.h"
 
-#include "app/WorkFolder.h"
+#include "card/FileCopy.h"
 
 #include <QDir>
 #include <QFileInfo>

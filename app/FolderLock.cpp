@@ -1,6 +1,6 @@
 #include "app/FolderLock.h"
 
-#include <QFileInfo>
+#include "card/FileCopy.h"
 
 #ifndef Q_OS_WIN
 #include <fcntl.h>
@@ -39,7 +39,7 @@ FolderLock::~FolderLock()
 
 bool FolderLock::takeOverAbandoned(const QString &folder)
 {
-    return QFileInfo(Mark(folder)).isFile() && QFile::remove(Mark(folder));
+    return FileExists(Mark(folder)) && QFile::remove(Mark(folder));
 }
 
 #else
@@ -80,7 +80,7 @@ FolderLock::~FolderLock()
 
 bool FolderLock::takeOverAbandoned(const QString &folder)
 {
-    if (!QFileInfo(Mark(folder)).isFile())
+    if (!FileExists(Mark(folder)))
         return false;
     const int fd = OpenFolder(folder);
     const bool abandoned = Lock(fd) && QFile::remove(Mark(folder));

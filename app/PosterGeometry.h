@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QSize>
 #include <QtGlobal>
 
 #include <optional>
-
-#include <QSize>
 
 // The poster's size in twips, which the editor and the viewer share: both
 // show it 1935 twips wide, its proportions kept.

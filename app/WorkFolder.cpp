@@ -2,6 +2,7 @@
 
 #include "app/Clock.h"
 #include "app/FolderLock.h"
+#include "card/FileCopy.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -154,11 +155,6 @@ void RemoveAbandonedWorkFolders(const QString &parent)
         if (workName.match(name).hasMatch() && FolderLock::takeOverAbandoned(folder))
             RemoveWorkFolder(folder);
     }
-}
-
-bool FileExists(const QString &path)
-{
-    return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
 QString WorkFile(const QString &folder, const char *name)

@@ -42,9 +42,6 @@ void RemoveOwnWorkFolders();
 // folder without a lock mark and anything not named as a work folder stay.
 void RemoveAbandonedWorkFolders(const QString &parent = WorkFolderParent());
 
-// True when a file (not a folder) exists at the path.
-bool FileExists(const QString &path);
-
 // folder + "/" + name.
 QString WorkFile(const QString &folder, const char *name);
 

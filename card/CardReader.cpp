@@ -4,7 +4,6 @@
 #include "card/FileCopy.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -31,7 +30,7 @@ QString ReadFailureMessage(const CardReadResult &card)
 
 CardReadResult ReadCardFile(const QString &cardPath)
 {
-    if (cardPath.isEmpty() || !QFileInfo(cardPath).isFile())
+    if (!FileExists(cardPath))
         return Failed(CardReadStatus::MissingFile);
     QFile file(cardPath);
     if (!file.open(QIODevice::ReadOnly))

@@ -4,7 +4,6 @@
 #include "card/FileCopy.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -59,7 +58,7 @@ IoStatus WriteCard(const CardRecord &record, const QByteArray &poster, const QSt
 bool IsWholeCardFile(const QString &path)
 {
     QFile card(path);
-    return QFileInfo(path).isFile() && OpenWholeCard(card, QIODevice::ReadOnly).ok();
+    return FileExists(path) && OpenWholeCard(card, QIODevice::ReadOnly).ok();
 }
 
 IoStatus WriteCardHeader(const QString &cardPath, const CardRecord &record)

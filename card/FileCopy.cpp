@@ -1,6 +1,7 @@
 #include "card/FileCopy.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -14,6 +15,11 @@ QString Shown(const QFileDevice &file)
 }
 
 } // namespace
+
+bool FileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
 
 QString CannotRead(const QFileDevice &file)
 {

@@ -4,6 +4,9 @@
 
 #include <QFileDevice>
 
+// True when a file (not a folder) exists at the path.
+bool FileExists(const QString &path);
+
 // Messages shared by the card reader and writer.
 QString CannotRead(const QFileDevice &file);
 QString CannotWrite(const QFileDevice &file);

@@ -6,6 +6,7 @@
 #include "app/QtDesktop.h"
 #include "app/Startup.h"
 #include "app/WorkFolder.h"
+#include "card/FileCopy.h"
 #include "support/CardBytes.h"
 #include "support/Pictures.h"
 #include "support/ScriptedDesktop.h"
