@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -58,6 +59,27 @@ QString TimePart(const QTime &time, const QLocale &locale)
     QString pattern = locale.timeFormat(QLocale::LongFormat);
     pattern.remove(QRegularExpression(QStringLiteral("t+")));
     return HexOfDigits(QLocale::c().toString(time, pattern), time.toString(u"HHmmss"));
+}
+
+// Not empty, and only characters from that set.
+bool MadeOf(QStringView text, QStringView allowed)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [allowed](QChar c) { return allowed.contains(c); });
+}
+
+// A name this program gives its work folders: the hidden prefix, "$", the
+// stamp in capital hexadecimal, and maybe "-" and a number. Checked by hand:
+// a regular expression would be compiled at every start for this one check.
+bool IsWorkFolderName(QStringView name)
+{
+    const QLatin1String prefix(kHiddenPrefix);
+    if (!name.startsWith(prefix) || !name.sliced(prefix.size()).startsWith(u'$'))
+        return false;
+    const QStringView stamp = name.sliced(prefix.size() + 1);
+    const qsizetype dash = stamp.indexOf(u'-');
+    if (dash < 0)
+        return MadeOf(stamp, u"0123456789ABCDEF");
+    return MadeOf(stamp.first(dash), u"0123456789ABCDEF") && MadeOf(stamp.sliced(dash + 1), u"0123456789");
 }
 
 // The folders this process has made and not removed, each with its lock.
@@ -141,18 +163,16 @@ void RemoveOwnWorkFolders()
 
 void RemoveAbandonedWorkFolders(const QString &parent)
 {
-    static const QRegularExpression workName(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(QLatin1String(kHiddenPrefix)) + QStringLiteral("\\$[0-9A-F]+(-[0-9]+)?")));
     const QDir folders(parent);
-    // One listing of the parent, which holds little besides the program.
-    const QStringList names = folders.entryList({kHiddenPrefix + QStringLiteral("$*")},
-                                                QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    // One listing of the parent, which holds little besides the program; no
+    // name filter, which Qt would turn into a regular expression.
+    const QStringList names = folders.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     for (const QString &name : names) {
         const QString folder = folders.filePath(name);
         // A folder without a mark is being made right now, or was made by a
         // version that did not mark its folders: nothing tells that its
         // program has ended.
-        if (workName.match(name).hasMatch() && FolderLock::takeOverAbandoned(folder))
+        if (IsWorkFolderName(name) && FolderLock::takeOverAbandoned(folder))
             RemoveWorkFolder(folder);
     }
 }
