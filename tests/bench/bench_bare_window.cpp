@@ -2,11 +2,13 @@
 // of the viewer's size holding the poster at the viewer's poster size, the
 // JPEG decoded whole then scaled ("whole") or decoded straight at that size
 // ("scaled"), the latter also with the viewer's captions and buttons in
-// French ("captions"); and one that shows the whole picture from bytes
+// French and the JPEG's bytes kept in memory for a full-size view, as the
+// viewer must ("captions"); and one that shows the whole picture from bytes
 // already in memory, as the full-size window does ("large").
 #include "FirstPaint.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -21,30 +23,40 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QString mode = app.arguments().value(1);
     const QString path = app.arguments().value(2);
-    QByteArray bytes;
-    if (mode == QLatin1String("large")) {
+    const auto readAll = [&path] {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return 1;
-        bytes = file.readAll();
-    }
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    // The full-size window finds the bytes already in memory; the viewer
+    // reads them with its card.
+    QByteArray bytes = mode == QLatin1String("large") ? readAll() : QByteArray();
     QElapsedTimer timer;
     timer.start();
+    if (mode == QLatin1String("captions"))
+        bytes = readAll();
     QWidget window;
     QLabel shown(&window);
     if (mode == QLatin1String("large")) {
         const QImage poster = QImage::fromData(bytes);
+        if (poster.isNull())
+            return 1;
         shown.setPixmap(QPixmap::fromImage(poster));
         shown.resize(poster.size());
         window.resize(poster.size());
     } else {
         window.resize(357, 314);
         shown.setGeometry(208, 40, 129, 193);
-        QImageReader reader(path);
+        QFile file(path);
+        QBuffer buffer(&bytes);
+        QImageReader reader;
+        reader.setDevice(bytes.isEmpty() ? static_cast<QIODevice *>(&file) : &buffer);
         if (mode != QLatin1String("whole"))
             reader.setScaledSize(shown.size());
-        shown.setPixmap(QPixmap::fromImage(
-            reader.read().scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        const QImage poster = reader.read();
+        if (poster.isNull())
+            return 1;
+        shown.setPixmap(
+            QPixmap::fromImage(poster.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     }
     QTranslator french;
     if (mode == QLatin1String("captions")) {

@@ -1,9 +1,9 @@
 // The viewer for a card with a 3000 x 4500 JPEG poster against bare Qt
 // windows holding the same JPEG, decoded whole and decoded at the shown
-// size, the latter also with the viewer's captions and buttons: time to the
-// first paint and peak resident memory; and the full-size
-// window, from the click on the poster, against a bare window showing the
-// whole JPEG.
+// size, the latter also with the viewer's captions and buttons and the
+// JPEG's bytes kept: time to the first paint and peak resident memory; and
+// the full-size window, from the click on the poster, against a bare window
+// showing the whole JPEG.
 #include "BenchSupport.h"
 
 #include "card/CardRecord.h"
@@ -82,17 +82,24 @@ int main(int argc, char **argv)
     Require(QProcess::execute(QCoreApplication::applicationFilePath(), {QStringLiteral("--poster"), jpeg}) == 0,
             "writing the poster");
     const QString card = dir.filePath(QStringLiteral("poster.fsc"));
+    // The same card without its poster: what the texts alone cost.
+    const QString textOnly = dir.filePath(QStringLiteral("texts.fsc"));
     {
         QFile poster(jpeg);
         QFile out(card);
-        Require(poster.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly), "opening the card");
+        QFile texts(textOnly);
+        Require(poster.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly)
+                    && texts.open(QIODevice::WriteOnly),
+                "opening the cards");
         CardRecord record;
         record.set(CardRecord::Titre, QStringLiteral("Metropolis"));
-        out.write(MakeMarker().Signature + record.bytes() + kSeparator + poster.readAll());
+        const QByteArray header = MakeMarker().Signature + record.bytes() + kSeparator;
+        out.write(header + poster.readAll());
+        texts.write(header);
     }
 
     // Alternated runs, each program a process of its own.
-    enum { Viewer, BareWhole, BareScaled, BareCaptions, Large, BareLarge, Editor, Count };
+    enum { Viewer, BareWhole, BareScaled, BareCaptions, Large, BareLarge, Editor, TextOnly, Count };
     const std::pair<const char *, QStringList> runs[Count] = {
         {FICHOSCOPE_VIEWER_READY, {QStringLiteral("viewer"), card}},
         {FICHOSCOPE_BARE_WINDOW, {QStringLiteral("whole"), jpeg}},
@@ -101,6 +108,7 @@ int main(int argc, char **argv)
         {FICHOSCOPE_VIEWER_READY, {QStringLiteral("large"), card}},
         {FICHOSCOPE_BARE_WINDOW, {QStringLiteral("large"), jpeg}},
         {FICHOSCOPE_VIEWER_READY, {QStringLiteral("editor"), card}},
+        {FICHOSCOPE_VIEWER_READY, {QStringLiteral("viewer"), textOnly}},
     };
     std::vector<double> micros[Count], kb[Count];
     for (int i = 0; i < kRuns; ++i)
@@ -125,6 +133,7 @@ int main(int argc, char **argv)
     PrintFigure("captions-peak-rss-mb", mb(BareCaptions));
     PrintFigure("viewer-ready-vs-captions", ms(Viewer) / ms(BareCaptions));
     PrintFigure("viewer-peak-rss-vs-captions", mb(Viewer) / mb(BareCaptions));
+    PrintFigure("text-only-peak-rss-mb", mb(TextOnly));
     PrintFigure("editor-peak-rss-mb", mb(Editor));
     PrintFigure("fullsize-ready-ms", ms(Large));
     PrintFigure("bare-fullsize-ready-ms", ms(BareLarge));
