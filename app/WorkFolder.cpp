@@ -168,11 +168,13 @@ void RemoveAbandonedWorkFolders(const QString &parent)
     // name filter, which Qt would turn into a regular expression.
     const QStringList names = folders.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     for (const QString &name : names) {
+        if (!IsWorkFolderName(name))
+            continue;
         const QString folder = folders.filePath(name);
         // A folder without a mark is being made right now, or was made by a
         // version that did not mark its folders: nothing tells that its
         // program has ended.
-        if (IsWorkFolderName(name) && FolderLock::takeOverAbandoned(folder))
+        if (FolderLock::takeOverAbandoned(folder))
             RemoveWorkFolder(folder);
     }
 }

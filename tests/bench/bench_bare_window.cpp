@@ -46,10 +46,12 @@ int main(int argc, char *argv[])
     } else {
         window.resize(357, 314);
         shown.setGeometry(208, 40, 129, 193);
-        QFile file(path);
         QBuffer buffer(&bytes);
         QImageReader reader;
-        reader.setDevice(bytes.isEmpty() ? static_cast<QIODevice *>(&file) : &buffer);
+        if (mode == QLatin1String("captions"))
+            reader.setDevice(&buffer);
+        else
+            reader.setFileName(path);
         if (mode != QLatin1String("whole"))
             reader.setScaledSize(shown.size());
         const QImage poster = reader.read();
