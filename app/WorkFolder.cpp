@@ -112,14 +112,13 @@ QString WorkFolderParent()
     const QString programFolder = QCoreApplication::applicationDirPath();
     if (QFileInfo(programFolder).isWritable())
         return programFolder;
-    const QString cache =
-        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/fichoscope");
-    QDir().mkpath(cache);
-    return cache;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/fichoscope");
 }
 
 QString CreateWorkFolder(NameOrder order, const QString &parentPath)
 {
+    // Made when first needed: a start that only clears old folders makes none.
+    QDir().mkpath(parentPath);
     const QDir parent(parentPath);
     const QString name = kHiddenPrefix + WorkFolderName(CurrentClock().now(), QLocale::system(), order);
     for (int n = 1; n <= kMaxSuffix; ++n) {

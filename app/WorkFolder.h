@@ -21,7 +21,7 @@ inline constexpr char kPosterFileName[] = "fsc_img.tmp";
 QString WorkFolderName(const QDateTime &when, const QLocale &locale, NameOrder order);
 
 // Where work folders go: the program's own folder when it can be written,
-// otherwise the user's cache folder for Fichoscope.
+// otherwise the user's cache folder for Fichoscope, which may not exist yet.
 QString WorkFolderParent();
 
 // Makes a new, hidden work folder and returns its path without a trailing
