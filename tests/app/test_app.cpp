@@ -105,6 +105,9 @@ private slots:
         QCOMPARE(CreateWorkFolder(NameOrder::DateFirst), dated + "-3");
         QCOMPARE(CreateWorkFolder(NameOrder::TimeFirst), QCoreApplication::applicationDirPath() + "/.$144C14E27EA");
         QCOMPARE(WorkFolderName({QDate(2026, 12, 5), QTime(0, 0)}, QLocale(QLocale::French), NameOrder::TimeFirst), "$04E27EA");
+        QTemporaryDir cache; // a parent not made yet is made with the first folder
+        QCOMPARE(CreateWorkFolder(NameOrder::TimeFirst, cache.filePath("fichoscope")), cache.filePath("fichoscope/.$144C14E27EA"));
+        RemoveWorkFolder(cache.filePath("fichoscope/.$144C14E27EA"));
         for (const char *name : {kInfoFileName, kPosterFileName, kPreviewFileName})
             WriteBytes(WorkFile(dated + "-2", name), "x");
         WriteBytes(WorkFile(dated + "-3", kPosterFileName), "x");
