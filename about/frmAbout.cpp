@@ -1,11 +1,11 @@
 #include "about/frmAbout.h"
 
-#include "app/Centre.h"
-#include "app/Desktop.h"
-#include "app/Fonts.h"
-#include "app/KeyboardAccess.h"
-#include "app/MouseClick.h"
-#include "app/Twips.h"
+#include "platform/Centre.h"
+#include "platform/Desktop.h"
+#include "platform/Fonts.h"
+#include "platform/KeyboardAccess.h"
+#include "platform/MouseClick.h"
+#include "platform/Twips.h"
 #include "resources/Resources.h"
 
 #include <QLabel>

@@ -1,9 +1,10 @@
 #include "card/CardReader.h"
 
+#include "card/CardFileIo.h"
 #include "card/CardHeader.h"
-#include "card/FileCopy.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -30,7 +31,7 @@ QString ReadFailureMessage(const CardReadResult &card)
 
 CardReadResult ReadCardFile(const QString &cardPath)
 {
-    if (!FileExists(cardPath))
+    if (!QFileInfo(cardPath).isFile())
         return Failed(CardReadStatus::MissingFile);
     QFile file(cardPath);
     if (!file.open(QIODevice::ReadOnly))

@@ -1,9 +1,10 @@
 #include "card/CardWriter.h"
 
+#include "card/CardFileIo.h"
 #include "card/CardHeader.h"
-#include "card/FileCopy.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -58,7 +59,7 @@ IoStatus WriteCard(const CardRecord &record, const QByteArray &poster, const QSt
 bool IsWholeCardFile(const QString &path)
 {
     QFile card(path);
-    return FileExists(path) && OpenWholeCard(card, QIODevice::ReadOnly).ok();
+    return QFileInfo(path).isFile() && OpenWholeCard(card, QIODevice::ReadOnly).ok();
 }
 
 IoStatus WriteCardHeader(const QString &cardPath, const CardRecord &record)

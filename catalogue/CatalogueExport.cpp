@@ -1,9 +1,9 @@
 #include "catalogue/CatalogueExport.h"
 
+#include "card/CardFileIo.h"
 #include "card/CardText.h"
-#include "card/FileCopy.h"
-#include "thumbnailer/CardPoster.h"
-#include "thumbnailer/PosterThumbnail.h"
+#include "poster/CardPoster.h"
+#include "poster/PosterThumbnail.h"
 
 #include <QBuffer>
 #include <QDir>

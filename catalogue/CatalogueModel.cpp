@@ -2,7 +2,7 @@
 
 #include "catalogue/Thumbnails.h"
 
-#include "app/PosterName.h"
+#include "platform/PosterName.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 

@@ -1,12 +1,12 @@
 #include "catalogue/CatalogueWindow.h"
 
-#include "app/Desktop.h"
-#include "app/FileDialogs.h"
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueFolder.h"
 #include "catalogue/CatalogueModel.h"
 #include "catalogue/FolderWatch.h"
 #include "catalogue/Thumbnails.h"
+#include "platform/Desktop.h"
+#include "platform/FileDialogs.h"
 #include "viewer/LoadViewer.h"
 
 #include <QFileInfo>

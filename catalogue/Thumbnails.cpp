@@ -1,7 +1,7 @@
 #include "catalogue/Thumbnails.h"
 
-#include "thumbnailer/CardPoster.h"
-#include "thumbnailer/PosterThumbnail.h"
+#include "poster/CardPoster.h"
+#include "poster/PosterThumbnail.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "editor/DocumentCommands.h"
 
-#include "app/WorkFolder.h"
 #include "card/CardWriter.h"
+#include "core/WorkFolder.h"
 #include "editor/CardDocument.h"
 #include "viewer/LoadViewer.h"
 

@@ -1,7 +1,7 @@
 #include "editor/NumericFields.h"
 
-#include "app/Desktop.h"
 #include "card/CardText.h"
+#include "platform/Desktop.h"
 
 #include <QLineEdit>
 #include <QLocale>

@@ -1,11 +1,11 @@
 #include "editor/frmMain.h"
 
-#include "app/Centre.h"
-#include "app/Desktop.h"
-#include "app/Twips.h"
 #include "editor/ActorsList.h"
 #include "editor/NumericFields.h"
 #include "editor/SummaryBox.h"
+#include "platform/Centre.h"
+#include "platform/Desktop.h"
+#include "platform/Twips.h"
 #include "resources/Resources.h"
 
 #include <QLayout>

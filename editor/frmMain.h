@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/PosterPicture.h"
 #include "card/CardRecord.h"
 #include "editor/CardDocument.h"
+#include "poster/PosterPicture.h"
 
 #include <QMainWindow>
 #include <QString>

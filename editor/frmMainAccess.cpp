@@ -1,8 +1,8 @@
 #include "editor/frmMain.h"
 
-#include "app/KeyboardAccess.h"
-#include "app/PosterName.h"
 #include "editor/SummaryBox.h"
+#include "platform/KeyboardAccess.h"
+#include "platform/PosterName.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

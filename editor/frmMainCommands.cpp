@@ -1,13 +1,13 @@
 #include "editor/frmMain.h"
 
 #include "about/frmAbout.h"
-#include "app/Desktop.h"
-#include "app/FileDialogs.h"
-#include "app/MouseClick.h"
 #include "card/CardReader.h"
 #include "card/CardWriter.h"
 #include "editor/ActorsList.h"
 #include "editor/DocumentCommands.h"
+#include "platform/Desktop.h"
+#include "platform/FileDialogs.h"
+#include "platform/MouseClick.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
 #include "editor/frmMain.h"
 
-#include "app/Fonts.h"
-#include "app/Twips.h"
 #include "editor/EditorPosterPlace.h"
 #include "editor/FieldBoxes.h"
 #include "editor/SummaryBox.h"
+#include "platform/Fonts.h"
+#include "platform/Twips.h"
 #include "resources/Resources.h"
 
 #include <QComboBox>

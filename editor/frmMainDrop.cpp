@@ -1,6 +1,6 @@
 #include "editor/frmMain.h"
 
-#include "app/Twips.h"
+#include "platform/Twips.h"
 
 #include <QDropEvent>
 #include <QFileInfo>

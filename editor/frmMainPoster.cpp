@@ -1,11 +1,11 @@
 #include "editor/frmMain.h"
 
-#include "app/FileDialogs.h"
-#include "app/PosterName.h"
-#include "app/PosterPicture.h"
-#include "app/Twips.h"
 #include "editor/EditorPosterPlace.h"
 #include "fullsize/frmViewLarger.h"
+#include "platform/FileDialogs.h"
+#include "platform/PosterName.h"
+#include "platform/Twips.h"
+#include "poster/PosterPicture.h"
 
 #include <QLabel>
 #include <QMenu>

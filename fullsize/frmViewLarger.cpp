@@ -1,10 +1,10 @@
 #include "fullsize/frmViewLarger.h"
 
-#include "app/Centre.h"
-#include "app/MouseClick.h"
-#include "app/PosterName.h"
-#include "app/PosterPicture.h"
-#include "app/Twips.h"
+#include "platform/Centre.h"
+#include "platform/MouseClick.h"
+#include "platform/PosterName.h"
+#include "platform/Twips.h"
+#include "poster/PosterPicture.h"
 #include "resources/Resources.h"
 
 #include <QLabel>

@@ -5,8 +5,8 @@
 // nothing is written; 1 wrong arguments; 2 the card or its poster is
 // damaged, or the thumbnail cannot be written (nothing is left behind).
 
-#include "thumbnailer/CardPoster.h"
-#include "thumbnailer/PosterThumbnail.h"
+#include "poster/CardPoster.h"
+#include "poster/PosterThumbnail.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "viewer/LoadViewer.h"
 
-#include "app/Desktop.h"
-#include "app/PosterGeometry.h"
 #include "card/CardReader.h"
+#include "platform/Desktop.h"
+#include "platform/PosterGeometry.h"
 #include "viewer/ViewerText.h"
 #include "viewer/frmInfos.h"
 

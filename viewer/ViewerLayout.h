@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PosterGeometry.h"
+#include "platform/PosterGeometry.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PosterPicture.h"
+#include "poster/PosterPicture.h"
 #include "viewer/ViewerLayout.h"
 #include "viewer/ViewerText.h"
 

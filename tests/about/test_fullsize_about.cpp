@@ -1,7 +1,7 @@
 // The full-size picture window and the About box.
 #include "about/frmAbout.h"
-#include "app/PosterPicture.h"
-#include "app/Twips.h"
+#include "poster/PosterPicture.h"
+#include "platform/Twips.h"
 #include "fullsize/frmViewLarger.h"
 #include "support/Pictures.h"
 #include "support/ScriptedDesktop.h"

@@ -5,11 +5,11 @@
 // the editor opening the card.
 #include "FirstPaint.h"
 
-#include "app/FrenchTranslations.h"
-#include "app/ImageLimits.h"
-#include "app/Startup.h"
-#include "app/TerminationSignals.h"
-#include "app/WorkFolder.h"
+#include "platform/FrenchTranslations.h"
+#include "poster/ImageLimits.h"
+#include "start/Startup.h"
+#include "platform/TerminationSignals.h"
+#include "core/WorkFolder.h"
 #include "editor/frmMain.h"
 
 #include <QApplication>

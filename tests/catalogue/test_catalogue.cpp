@@ -1,7 +1,7 @@
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueModel.h"
 #include "catalogue/CatalogueWindow.h"
-#include "catalogue/OpenCatalogue.h"
+#include "start/OpenCatalogue.h"
 #include "support/CardBytes.h"
 #include "support/Pictures.h"
 #include "support/ScriptedDesktop.h"

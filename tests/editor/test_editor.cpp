@@ -1,8 +1,8 @@
 // The editor as the user drives it: its messages, a card from new to saved,
 // opened, reset and saved again, the field checks, the actors list and the
 // poster.
-#include "app/Startup.h"
-#include "app/Twips.h"
+#include "start/Startup.h"
+#include "platform/Twips.h"
 #include "editor/ActorsList.h"
 #include "editor/EditorPosterPlace.h"
 #include "editor/SummaryBox.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Clock.h"
-#include "app/Desktop.h"
+#include "core/Clock.h"
+#include "platform/Desktop.h"
 
 #include <QtTest>
 

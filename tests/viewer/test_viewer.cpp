@@ -1,5 +1,5 @@
 // The viewer: its layout worked out in twips, then cards shown on screen.
-#include "app/Twips.h"
+#include "platform/Twips.h"
 #include "support/CardBytes.h"
 #include "support/Pictures.h"
 #include "support/ScriptedDesktop.h"
