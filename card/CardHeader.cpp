@@ -17,10 +17,10 @@ CardHeader ReadCardHeader(QIODevice &device)
     }
     bytes.truncate(got);
     if (!IsCardMarker({bytes.left(kMarkerSize)})) {
-        header.status = CardHeader::NotACard;
+        header.status = IoStatus::NotACard;
         return header;
     }
-    header.status = CardHeader::Ok;
+    header.status = IoStatus::Ok;
     header.record = CardRecord::fromBytes(QByteArrayView(bytes).sliced(kMarkerSize));
     header.whole = bytes.size() == kPosterOffset;
     if (header.whole)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "card/CardRecord.h"
+#include "card/IoStatus.h"
 
 class QIODevice;
 
@@ -9,9 +10,8 @@ class QIODevice;
 // separator byte and the poster's bytes to the end.
 struct CardHeader
 {
-    enum Status { Ok, NotACard, Unreadable };
-
-    Status status = Unreadable;
+    // Ok, NotACard, or Failed when the device could not be read.
+    IoStatus::Code status = IoStatus::Failed;
     // A text part cut short reads as far as it goes, the rest as spaces.
     CardRecord record;
     // The text part and the separator are all there: the header can be
@@ -19,9 +19,9 @@ struct CardHeader
     bool whole = false;
     qint64 posterLength = 0; // 0: no poster; it starts at kPosterOffset
 
-    bool ok() const { return status == Ok; }
+    bool ok() const { return status == IoStatus::Ok; }
 };
 
 // Reads the header from the start of an open device, leaving the device
-// at the poster. The device's errorString() tells why it was Unreadable.
+// at the poster. The device's errorString() tells why it Failed.
 CardHeader ReadCardHeader(QIODevice &device);

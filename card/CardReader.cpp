@@ -8,48 +8,37 @@
 
 namespace {
 
-CardReadResult Failed(CardReadStatus status, QString error = {})
+CardReadResult Failed(IoStatus status)
 {
     CardReadResult result;
-    result.status = status;
-    result.errorString = std::move(error);
+    result.status = std::move(status);
     return result;
 }
 
 } // namespace
 
-QString ReadFailureMessage(const CardReadResult &card)
-{
-    switch (card.status) {
-    case CardReadStatus::MissingFile: return QStringLiteral("Fichier introuvable");
-    case CardReadStatus::NotACard: return QStringLiteral("Fichier incorrect");
-    case CardReadStatus::Ok:
-    case CardReadStatus::Unreadable: break;
-    }
-    return card.errorString;
-}
-
 CardReadResult ReadCardFile(const QString &cardPath)
 {
     if (!QFileInfo(cardPath).isFile())
-        return Failed(CardReadStatus::MissingFile);
+        return Failed(IoStatus::missingFile());
     QFile file(cardPath);
     if (!file.open(QIODevice::ReadOnly))
-        return Failed(CardReadStatus::Unreadable, CannotRead(file));
+        return Failed(IoStatus::failure(CannotRead(file)));
 
     const CardHeader header = ReadCardHeader(file);
     switch (header.status) {
-    case CardHeader::Ok: break;
-    case CardHeader::NotACard: return Failed(CardReadStatus::NotACard);
-    case CardHeader::Unreadable: return Failed(CardReadStatus::Unreadable, CannotRead(file));
+    case IoStatus::Ok: break;
+    case IoStatus::NotACard: return Failed(IoStatus::notACard());
+    case IoStatus::Failed: return Failed(IoStatus::failure(CannotRead(file)));
     }
     CardReadResult result;
     result.record = header.record;
-    if (header.posterLength > 0 && header.posterLength <= kMaxPosterBytes) {
+    result.posterLeftInFile = header.posterLength > kMaxPosterBytes;
+    if (header.posterLength > 0 && !result.posterLeftInFile) {
         // Sized once: reading into a growing array would hold a third more.
         result.poster = QByteArray(header.posterLength, Qt::Uninitialized);
         if (file.read(result.poster.data(), header.posterLength) != header.posterLength)
-            return Failed(CardReadStatus::Unreadable, CannotRead(file));
+            return Failed(IoStatus::failure(CannotRead(file)));
     }
     return result;
 }

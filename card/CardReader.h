@@ -1,30 +1,21 @@
 #pragma once
 
 #include "card/CardRecord.h"
+#include "card/IoStatus.h"
 
 #include <QByteArray>
 #include <QString>
 
-enum class CardReadStatus {
-    Ok,
-    MissingFile, // nothing at the path, an empty path or a folder
-    NotACard,    // the file does not begin with the marker
-    Unreadable,  // the file could not be read
-};
-
 struct [[nodiscard]] CardReadResult
 {
-    CardReadStatus status = CardReadStatus::Ok;
+    IoStatus status;
     CardRecord record;
-    QByteArray poster;   // the picture file's own bytes; empty for none
-    QString errorString; // French, for Unreadable
+    QByteArray poster; // the picture file's own bytes; empty for none
+    // The file holds a poster past kMaxPosterBytes, left unread there.
+    bool posterLeftInFile = false;
 
-    bool ok() const { return status == CardReadStatus::Ok; }
+    bool ok() const { return status.ok(); }
 };
-
-// What the user is told when a card cannot be read: "Fichier introuvable",
-// "Fichier incorrect", or the reason the file could not be read.
-QString ReadFailureMessage(const CardReadResult &card);
 
 // Decoded pictures are limited to 96 MB, which no larger picture file fits
 // in: a poster past this size could never be shown, so it is left unread.

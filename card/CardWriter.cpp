@@ -26,7 +26,7 @@ IoStatus OpenWholeCard(QFile &card, QIODevice::OpenMode mode)
     if (!card.open(mode | QIODevice::ExistingOnly))
         return IoStatus::failure(mode & QIODevice::WriteOnly ? CannotWrite(card) : CannotRead(card));
     const CardHeader header = ReadCardHeader(card);
-    if (header.status == CardHeader::Unreadable)
+    if (header.status == IoStatus::Failed)
         return IoStatus::failure(CannotRead(card));
     if (!header.whole)
         return IoStatus::failure(NotACardFile(card.fileName()));

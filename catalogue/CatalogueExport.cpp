@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr qint64 kMaxPosterBytes = 64 * 1024 * 1024;
 constexpr int kHtmlThumbnail = 96;
 
 QString Actors(const CatalogueCard &card)
@@ -21,8 +20,8 @@ QString Actors(const CatalogueCard &card)
 
 QString ThumbnailAddress(const QString &cardPath)
 {
-    const CardPoster poster = ReadCardPoster(cardPath, kMaxPosterBytes);
-    if (poster.status != CardPoster::Ok)
+    const CardPoster poster = ReadCardPoster(cardPath);
+    if (!poster.status.ok() || poster.bytes.isEmpty())
         return {};
     QString error;
     const QImage image = DecodeThumbnail(poster.bytes, kHtmlThumbnail, error);

@@ -182,7 +182,7 @@ QString CatalogueWindow::currentCardPath()
 void CatalogueWindow::showCard()
 {
     if (const QString path = currentCardPath(); !path.isEmpty())
-        LoadViewer(path, OnCardError::KeepRunning);
+        LoadViewer(path);
 }
 
 void CatalogueWindow::editCard()

@@ -5,13 +5,12 @@
 
 namespace {
 
-constexpr qint64 kMaxPosterBytes = 64 * 1024 * 1024;
 constexpr int kCacheKilobytes = 4 * 1024;
 
 QImage LoadThumbnail(const QString &cardPath, int bound)
 {
-    const CardPoster poster = ReadCardPoster(cardPath, kMaxPosterBytes);
-    if (poster.status != CardPoster::Ok)
+    const CardPoster poster = ReadCardPoster(cardPath);
+    if (!poster.status.ok() || poster.bytes.isEmpty())
         return {};
     QString error;
     return DecodeThumbnail(poster.bytes, bound, error);

@@ -20,14 +20,11 @@ ActorsList::ActorsList(QComboBox *box, QPushButton *removeButton)
     connect(removeButton, &QPushButton::clicked, this, &ActorsList::remove);
 }
 
-QStringList ActorsList::selectEachInTurn()
+QStringList ActorsList::names() const
 {
     QStringList names;
-    for (int i = 0; i < m_box->count(); ++i) {
-        m_box->setCurrentIndex(i);
-        select(i);
-        names << m_box->currentText();
-    }
+    for (int i = 0; i < m_box->count(); ++i)
+        names << m_box->itemText(i);
     return names;
 }
 

@@ -23,9 +23,8 @@ class ActorsList : public QObject
 public:
     ActorsList(QComboBox *box, QPushButton *removeButton);
 
-    // The names in list order, each made the current entry in turn as
-    // saving reads them: the last one stays selected.
-    QStringList selectEachInTurn();
+    // The names in list order.
+    QStringList names() const;
     // A name read from a card; the card is not marked modified.
     void addLoaded(const QString &name);
     // No entry selected; the text stays.

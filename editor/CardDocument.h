@@ -1,20 +1,32 @@
 #pragma once
 
+#include "card/CardRecord.h"
+#include "card/IoStatus.h"
+
 #include <QByteArray>
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
 inline constexpr char kNewCardName[] = "Nouveau";
 
-// The card the editor holds, apart from the controls that show its texts:
-// the file it lives in, whether it changed since, and its poster. A new card
-// is one without a file, whatever the name of a file may be.
+// The card the editor holds, whole: its texts as the card stores them, its
+// poster's bytes, the file it lives in and whether it changed since. The
+// editor's controls show it and write each edit into it.
 class CardDocument : public QObject
 {
     Q_OBJECT
 
 public:
     using QObject::QObject;
+
+    const CardRecord &record() const { return m_record; }
+    // A field as stored, its padding left out.
+    QString field(CardRecord::Field field) const;
+    // One edit: the field's text as stored. The card is then modified.
+    void setField(CardRecord::Field field, const QString &stored);
+    // Many fields at once, as a fill from another source makes them.
+    void setRecord(const CardRecord &record);
 
     // The card's file; empty for a card never saved nor opened.
     const QString &path() const { return m_path; }
@@ -23,11 +35,8 @@ public:
     QString name() const;
 
     bool isModified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    void setModified(bool modified);
 
-    // The poster changed since the card was opened or saved, so that saving
-    // writes the whole card rather than its text part.
-    bool posterChanged() const { return m_posterChanged; }
     // The picture file's bytes that writing the whole card stores as its
     // poster; empty for none.
     const QByteArray &poster() const { return m_poster; }
@@ -38,21 +47,46 @@ public:
 
     // An empty card that has never been saved.
     void startNew();
-    // The card read from the file, with its poster's bytes.
-    void opened(const QString &path, const QByteArray &poster);
-    // The card now lives in the file written, its poster part of it.
-    void saved(const QString &path);
+    // Reads the card whole; on failure the document stays as it was.
+    IoStatus open(const QString &path);
+    // Writes the card to its own file: its text part alone while the poster
+    // is unchanged and the file is as it was read, otherwise whole.
+    IoStatus save();
+    // Writes the card at the path, which it then lives in.
+    IoStatus saveAs(const QString &path);
+
+    // The card's file was changed or removed by someone else since it was
+    // read or written here: its size, its time or its text part differ.
+    bool changedOnDisk() const;
 
 signals:
-    // The card's file changed, and with it its name; it is unmodified.
+    // The texts or the poster were replaced as a whole (open, new, a fill):
+    // every control shows them again.
+    void replaced();
+    void modifiedChanged(bool modified);
+    // The card's file changed, and with it its name.
     void fileChanged();
 
 private:
+    // What the file looked like when this document last read or wrote it.
+    struct DiskStamp
+    {
+        qint64 size = -1;
+        QDateTime modified;
+        QByteArray header;
+        friend bool operator==(const DiskStamp &, const DiskStamp &) = default;
+    };
+    static DiskStamp stampOf(const QString &path);
+    IoStatus concludeWrite(const QString &path, IoStatus status);
     void takeFile(const QString &path);
 
+    CardRecord m_record;
     QString m_path;
     bool m_modified = false;
     bool m_posterChanged = false;
+    // The file holds a poster too large to be read: it stays there.
+    bool m_posterLeftInFile = false;
     QByteArray m_poster;
     QByteArray m_openedPoster; // kept from Open for Reset
+    DiskStamp m_stamp;
 };

@@ -31,24 +31,25 @@ frmMain::frmMain(QWidget *parent)
     createControls();
     createMenus();
     m_actors = new ActorsList(cboActeurs, cmdActSupp);
+    m_numbers = new NumericFields(this, txtAnnee, txtDuree1, txtDuree2);
     trackChanges();
     connectCommands();
     acceptFileDrops();
     makeAccessible();
     fixSizeAndCentre();
+    ChangeEdit(false);
 }
 
 void frmMain::ChangeEdit(bool Modified)
 {
-    m_document.setModified(Modified);
     mnuFileSave->setEnabled(Modified);
     // A card without a file is saved with Save, which asks for the path.
     mnuFileSaveAs->setEnabled(Modified && !m_document.isNew());
-    // Qt reads "[*]" in a title as its modified mark; doubled, it shows as is.
+    // Qt shows "[*]" as the modified mark; doubled, it shows as is.
     QString name = m_document.name();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    setWindowTitle(QStringLiteral("%1 [%2%3]")
-                       .arg(QString::fromLatin1(kAppTitle), name, Modified ? QStringLiteral("*") : QString()));
+    setWindowTitle(QStringLiteral("%1 [%2[*]]").arg(QString::fromLatin1(kAppTitle), name));
+    setWindowModified(Modified);
 }
 
 bool frmMain::event(QEvent *event)
@@ -59,23 +60,6 @@ bool frmMain::event(QEvent *event)
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
         applyOuterHeight();
     return handled;
-}
-
-void frmMain::trackChanges()
-{
-    const auto modified = [this] { ChangeEdit(true); };
-    for (QLineEdit *box : {txtTitre, txtType, txtRealisateur})
-        connect(box, &QLineEdit::textChanged, this, modified);
-    connect(txtResume, &SummaryBox::textChanged, this, modified);
-    connect(m_actors, &ActorsList::edited, this, modified);
-    connect(new NumericFields(this, txtAnnee, txtDuree1, txtDuree2), &NumericFields::edited, this, modified);
-    // Opening, saving and starting anew leave the card unmodified under its
-    // name; Reset puts back the poster of the card's own file, which a new
-    // card has not.
-    connect(&m_document, &CardDocument::fileChanged, this, [this] {
-        mnuPopReset->setEnabled(!m_document.isNew());
-        ChangeEdit(m_document.isModified());
-    });
 }
 
 void frmMain::fixSizeAndCentre()

@@ -8,6 +8,7 @@
 #include <QString>
 
 class ActorsList;
+class NumericFields;
 class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -32,9 +33,6 @@ class frmMain : public QMainWindow
 public:
     explicit frmMain(QWidget *parent = nullptr);
 
-    // Sets the modified state, the title bar and the Save menu items.
-    void ChangeEdit(bool Modified = false);
-
     // Shows the picture as the poster and sizes the window around it; a null
     // picture shows none. False when the picture cannot be shown.
     bool Pic2Img(const PosterPicture &picture);
@@ -42,8 +40,9 @@ public:
     // The document commands of the "Fichier" menu.
     void newCard();
     void open();
-    // Opens the card file as Open does once its dialog has answered.
-    void openFile(const QString &path);
+    // Opens the card file as Open does once its dialog has answered; false,
+    // after saying why, when it cannot be read.
+    bool openFile(const QString &path);
     // Open without its dialog: the save question, then the card file.
     void openDropped(const QString &path);
     // True when the card was written.
@@ -103,7 +102,7 @@ public:
     QAction *mnuPopReset = nullptr;
     QAction *mnuAbout = nullptr;
 
-    const CardDocument &document() const { return m_document; }
+    CardDocument &document() { return m_document; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -123,22 +122,24 @@ private:
     void connectCommands();
     void applyOuterHeight();
 
-    // The controls' texts as a record, and back.
-    CardRecord CollectCard();
-    void FillEditorFields(const CardRecord &card);
-    // Empties the controls.
-    void ResetCard();
+    // The document's texts and poster in the controls.
+    void showDocument();
+    // The modified state in the title bar and the Save menu items.
+    void ChangeEdit(bool Modified);
     // New and Open first offer to save unsaved changes; false when the
     // command goes no further.
     bool saveQuestion(const QString &question);
     // Save, Save As and Preview need a title.
     bool titleCheck();
-    // After a save: the card lives in the file written, or the user is told
-    // why nothing was written. True when written.
-    bool conclude(const QString &path, const IoStatus &status);
+    // After a write: the user is told why nothing was written. True when
+    // written.
+    bool concludeWrite(const IoStatus &status);
+    bool overwriteCheck();
 
     CardDocument m_document;
     ActorsList *m_actors = nullptr; // the behaviour of cboActeurs and cmdActSupp
+    NumericFields *m_numbers = nullptr;
+    bool m_showing = false; // the controls show the document, not an edit
     // The poster shown in large: the one on screen, or the one just removed.
     PosterPicture m_fullSizePoster;
     int m_outerHeight = 0; // twips, frame, title and menu bars included; 0 until a poster routine sets it

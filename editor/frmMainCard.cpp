@@ -3,48 +3,55 @@
 #include "card/CardText.h"
 #include "editor/ActorsList.h"
 #include "editor/FieldBoxes.h"
+#include "editor/NumericFields.h"
 #include "editor/SummaryBox.h"
 
 #include <QLineEdit>
 #include <QLocale>
 
-CardRecord frmMain::CollectCard()
+// Each control writes what the user changes into the document, as the card
+// stores it; what the document holds is shown without marking it modified.
+void frmMain::trackChanges()
 {
-    CardRecord card;
-    card.set(CardRecord::Titre, txtTitre->text());
-    card.set(CardRecord::Annee, txtAnnee->text());
-    card.set(CardRecord::DureeH, HoursForRecord(txtDuree1->text(), QLocale()));
-    card.set(CardRecord::DureeMin, txtDuree2->text());
-    card.set(CardRecord::Type, txtType->text());
-    card.set(CardRecord::Realisateur, txtRealisateur->text());
-    // Each name is made the current entry in turn, so the last one stays selected.
-    card.set(CardRecord::Acteurs, JoinActors(m_actors->selectEachInTurn()));
-    card.set(CardRecord::Resume, txtResume->storedText());
-    return card;
+    const auto edit = [this](CardRecord::Field field, const QString &stored) {
+        if (!m_showing)
+            m_document.setField(field, stored);
+    };
+    const std::pair<QLineEdit *, CardRecord::Field> texts[] = {
+        {txtTitre, CardRecord::Titre}, {txtType, CardRecord::Type}, {txtRealisateur, CardRecord::Realisateur}};
+    for (const auto &[box, field] : texts)
+        connect(box, &QLineEdit::textChanged, this, [edit, field](const QString &text) { edit(field, text); });
+    connect(txtResume, &SummaryBox::textChanged, this,
+            [this, edit] { edit(CardRecord::Resume, txtResume->storedText()); });
+    connect(m_actors, &ActorsList::edited, this,
+            [this, edit] { edit(CardRecord::Acteurs, JoinActors(m_actors->names())); });
+    connect(m_numbers, &NumericFields::edited, this, [this, edit] {
+        edit(CardRecord::Annee, txtAnnee->text());
+        edit(CardRecord::DureeH, HoursForRecord(txtDuree1->text(), QLocale()));
+        edit(CardRecord::DureeMin, txtDuree2->text());
+    });
+    connect(&m_document, &CardDocument::replaced, this, &frmMain::showDocument);
+    connect(&m_document, &CardDocument::modifiedChanged, this, &frmMain::ChangeEdit);
+    // Reset puts back the poster of the card's own file, which a new card
+    // has not.
+    connect(&m_document, &CardDocument::fileChanged, this, [this] { mnuPopReset->setEnabled(!m_document.isNew()); });
 }
 
-// Every box runs its change handling; the actors are added to the list as
-// it stands.
-void frmMain::FillEditorFields(const CardRecord &card)
+void frmMain::showDocument()
 {
-    const QLocale locale = QLocale();
-    ShowStoredText(txtAnnee, TrimRight(card.text(CardRecord::Annee)));
-    ShowStoredText(txtDuree1, HoursForEditor(card.text(CardRecord::DureeH), locale));
-    ShowStoredText(txtDuree2, MinutesForEditor(card.text(CardRecord::DureeMin), locale));
-    for (const QString &name : SplitActors(card.text(CardRecord::Acteurs)))
-        m_actors->addLoaded(name);
-    txtResume->setStoredText(TrimRight(card.text(CardRecord::Resume)));
-    ShowStoredText(txtRealisateur, TrimRight(card.text(CardRecord::Realisateur)));
-    ShowStoredText(txtType, TrimRight(card.text(CardRecord::Type)));
-    ShowStoredText(txtTitre, TrimRight(card.text(CardRecord::Titre)));
-}
-
-void frmMain::ResetCard()
-{
-    for (QLineEdit *box : {txtAnnee, txtDuree1, txtDuree2, txtRealisateur, txtTitre, txtType})
-        box->setText(QString());
-    txtResume->setStoredText(QString());
+    m_showing = true;
+    const QLocale locale;
+    ShowStoredText(txtAnnee, m_document.field(CardRecord::Annee));
+    ShowStoredText(txtDuree1, HoursForEditor(m_document.field(CardRecord::DureeH), locale));
+    ShowStoredText(txtDuree2, MinutesForEditor(m_document.field(CardRecord::DureeMin), locale));
     m_actors->clear();
-    Pic2Img(PosterPicture());
-    ChangeEdit(false);
+    for (const QString &name : SplitActors(m_document.field(CardRecord::Acteurs)))
+        m_actors->addLoaded(name);
+    txtResume->setStoredText(m_document.field(CardRecord::Resume));
+    ShowStoredText(txtRealisateur, m_document.field(CardRecord::Realisateur));
+    ShowStoredText(txtType, m_document.field(CardRecord::Type));
+    ShowStoredText(txtTitre, m_document.field(CardRecord::Titre));
+    // A poster that cannot be shown stays in the card.
+    Pic2Img(PosterPicture::fromBytes(m_document.poster()));
+    m_showing = false;
 }

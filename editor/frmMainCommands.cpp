@@ -1,8 +1,6 @@
 #include "editor/frmMain.h"
 
 #include "about/frmAbout.h"
-#include "card/CardReader.h"
-#include "card/CardWriter.h"
 #include "editor/ActorsList.h"
 #include "editor/DocumentCommands.h"
 #include "platform/Desktop.h"
@@ -49,14 +47,25 @@ bool frmMain::saveQuestion(const QString &question)
     }
 }
 
-bool frmMain::conclude(const QString &path, const IoStatus &status)
+bool frmMain::concludeWrite(const IoStatus &status)
 {
-    if (!status.ok()) {
+    if (!status.ok())
         TellFailure(this, status.errorString);
-        return false;
-    }
-    m_document.saved(path);
-    return true;
+    m_actors->clearSelection();
+    return status.ok();
+}
+
+// A card changed by someone else since it was read is overwritten only when
+// the user says so.
+bool frmMain::overwriteCheck()
+{
+    if (!m_document.changedOnDisk())
+        return true;
+    return ShowMessage(this,
+                       QStringLiteral("La fiche a été modifiée par ailleurs depuis son ouverture. "
+                                      "L'enregistrer quand même ?"),
+                       MessageButtons::YesNo, MessageIcon::Warning, Answer::No)
+        == Answer::Yes;
 }
 
 void frmMain::connectCommands()
@@ -82,10 +91,8 @@ void frmMain::connectCommands()
 
 void frmMain::newCard()
 {
-    if (!saveQuestion(QStringLiteral("Voulez-vous enregistrer la fiche avant de quitter ?")))
-        return;
-    ResetCard();
-    m_document.startNew();
+    if (saveQuestion(QStringLiteral("Voulez-vous enregistrer la fiche avant de quitter ?")))
+        m_document.startNew();
 }
 
 void frmMain::open()
@@ -104,55 +111,40 @@ void frmMain::openDropped(const QString &path)
         openFile(path);
 }
 
-void frmMain::openFile(const QString &path)
+bool frmMain::openFile(const QString &path)
 {
-    ResetCard();
-    const CardReadResult card = ReadCardFile(path);
-    if (card.ok()) {
-        FillEditorFields(card.record);
-        m_document.opened(path, card.poster);
-        Pic2Img(PosterPicture::fromBytes(card.poster)); // a poster that cannot be shown stays in the card
-        return;
-    }
-    TellFailure(this, ReadFailureMessage(card));
-    if (card.status != CardReadStatus::Unreadable) {
-        CurrentDesktop().endProgram(1);
-        return;
-    }
-    // A card that exists but cannot be read leaves an empty new card.
-    m_document.startNew();
+    // The card is read whole before anything on screen changes: a card that
+    // cannot be read leaves the one shown as it was.
+    const IoStatus status = m_document.open(path);
+    if (!status.ok())
+        TellFailure(this, status.errorString);
+    return status.ok();
 }
 
 bool frmMain::save()
 {
     if (!titleCheck())
         return false;
-    bool written = false;
     if (m_document.isNew()) {
         const QString path = AskSaveTarget(this, txtTitre->text());
-        written = !path.isEmpty() && conclude(path, WriteCard(CollectCard(), m_document.poster(), path));
-    } else {
-        written = conclude(m_document.path(), SaveCard(m_document, CollectCard()));
+        return !path.isEmpty() && concludeWrite(m_document.saveAs(path));
     }
-    m_actors->clearSelection();
-    return written;
+    return overwriteCheck() && concludeWrite(m_document.save());
 }
 
 void frmMain::saveAs()
 {
     if (!titleCheck())
         return;
-    const QString path = AskSaveTarget(this, m_document.path());
-    if (!path.isEmpty())
-        conclude(path, SaveCardAs(m_document, CollectCard(), path));
-    m_actors->clearSelection();
+    if (const QString path = AskSaveTarget(this, m_document.path()); !path.isEmpty())
+        concludeWrite(m_document.saveAs(path));
 }
 
 void frmMain::preview()
 {
     if (!titleCheck())
         return;
-    const IoStatus status = PreviewCard(m_document, CollectCard());
+    const IoStatus status = PreviewCard(m_document.record(), m_document.poster());
     if (!status.ok())
         TellFailure(this, status.errorString);
 }

@@ -66,7 +66,6 @@ bool frmMain::takePoster(const QString &path)
         ShowMessage(this, QStringLiteral("Image incorrecte"), MessageButtons::Ok, MessageIcon::Critical);
         return false;
     }
-    ChangeEdit(true);
     m_document.setPoster(picture.bytes());
     return true;
 }
@@ -79,7 +78,6 @@ void frmMain::removePoster()
     Pic2Img(PosterPicture());
     m_fullSizePoster = shown;
     m_document.setPoster({});
-    ChangeEdit(true);
 }
 
 void frmMain::RestorePoster()
@@ -88,7 +86,6 @@ void frmMain::RestorePoster()
     if (!m_document.restorePoster())
         return;
     Pic2Img(PosterPicture::fromBytes(m_document.poster()));
-    ChangeEdit(true);
 }
 
 void frmMain::viewFullSize()

@@ -61,10 +61,6 @@ public:
     // Opens a file or address with the desktop's default application; false
     // when no application takes it.
     virtual bool openUrl(const QUrl &url) = 0;
-    // Ends the program now: no window is asked whether it may close; its
-    // work folders are removed. A test double records the call and returns,
-    // so callers return right after.
-    virtual void endProgram(int exitCode) = 0;
 };
 
 Desktop &CurrentDesktop();

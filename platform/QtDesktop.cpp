@@ -1,6 +1,5 @@
 #include "platform/QtDesktop.h"
 
-#include "core/WorkFolder.h"
 #include "platform/DefaultApplication.h"
 
 #include <QComboBox>
@@ -9,9 +8,6 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSettings>
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -134,14 +130,4 @@ QString QtDesktop::chooseFile(QWidget *parent, const FileDialogRequest &request)
 bool QtDesktop::openUrl(const QUrl &url)
 {
     return OpenWithDefaultApplication(url);
-}
-
-void QtDesktop::endProgram(int exitCode)
-{
-    // At once, as the program's rule for a missing or foreign card asks: no
-    // window gets its close handling. The work folders would outlive an
-    // exit that skips all clean-up.
-    RemoveOwnWorkFolders();
-    std::fflush(nullptr);
-    std::_Exit(exitCode);
 }

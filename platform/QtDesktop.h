@@ -9,5 +9,4 @@ public:
     Answer showMessage(QWidget *parent, const MessageRequest &request) override;
     QString chooseFile(QWidget *parent, const FileDialogRequest &request) override;
     bool openUrl(const QUrl &url) override;
-    [[noreturn]] void endProgram(int exitCode) override;
 };

@@ -1,6 +1,7 @@
 #include "poster/CardPoster.h"
 
 #include "card/CardHeader.h"
+#include "poster/ImageLimits.h"
 
 #include <QFile>
 
@@ -8,14 +9,12 @@ namespace {
 
 CardPoster Damaged(QString why)
 {
-    CardPoster result;
-    result.errorString = std::move(why);
-    return result;
+    return {IoStatus::failure(std::move(why)), {}};
 }
 
 } // namespace
 
-CardPoster ReadCardPoster(const QString &cardPath, qint64 maxBytes)
+CardPoster ReadCardPoster(const QString &cardPath)
 {
     QFile card(cardPath);
     if (!card.open(QIODevice::ReadOnly))
@@ -23,18 +22,18 @@ CardPoster ReadCardPoster(const QString &cardPath, qint64 maxBytes)
 
     const CardHeader header = ReadCardHeader(card);
     switch (header.status) {
-    case CardHeader::Ok: break;
-    case CardHeader::NotACard: return Damaged(QStringLiteral("ce n'est pas une fiche"));
-    case CardHeader::Unreadable: return Damaged(card.errorString());
+    case IoStatus::Ok: break;
+    case IoStatus::NotACard: return Damaged(QStringLiteral("ce n'est pas une fiche"));
+    case IoStatus::Failed: return Damaged(card.errorString());
     }
     if (!header.whole)
         return Damaged(QStringLiteral("fiche tronquée"));
     if (header.posterLength == 0)
-        return {CardPoster::NoPoster, {}, {}};
-    if (header.posterLength > maxBytes)
+        return {};
+    if (header.posterLength > kThumbnailMaxPosterBytes)
         return Damaged(QStringLiteral("affiche trop grande"));
 
-    CardPoster result{CardPoster::Ok, card.read(header.posterLength), {}};
+    CardPoster result{IoStatus::success(), card.read(header.posterLength)};
     if (result.bytes.size() != header.posterLength)
         return Damaged(card.errorString());
     return result;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card/IoStatus.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -7,16 +9,11 @@
 // checked and skipped, nothing is written anywhere.
 struct CardPoster
 {
-    enum Status {
-        Ok,
-        NoPoster, // a whole card that ends right after its separator
-        Damaged,  // missing, unreadable, not a card, cut short or too large
-    };
-
-    Status status = Damaged;
-    QByteArray bytes;
-    QString errorString; // for Damaged
+    // Failed for a file that is missing, unreadable, not a card, cut short,
+    // or whose poster passes the thumbnails' limit.
+    IoStatus status;
+    QByteArray bytes; // empty for a whole card without a poster
 };
 
-// Posters larger than maxBytes are refused unread.
-CardPoster ReadCardPoster(const QString &cardPath, qint64 maxBytes);
+// Posters larger than kThumbnailMaxPosterBytes are refused unread.
+CardPoster ReadCardPoster(const QString &cardPath);

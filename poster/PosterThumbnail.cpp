@@ -1,5 +1,7 @@
 #include "poster/PosterThumbnail.h"
 
+#include "poster/ImageLimits.h"
+
 #include <QBuffer>
 #include <QImageReader>
 
@@ -8,7 +10,6 @@ namespace {
 // Enough for a poster of 16 megapixels decoded whole (BMP, GIF); a JPEG is
 // decoded already reduced, so much larger ones pass. A damaged header that
 // claims huge dimensions is refused before anything is allocated.
-constexpr int kAllocationLimitMb = 64;
 
 QSize ThumbnailSize(QSize natural, int bound)
 {
@@ -26,7 +27,7 @@ QImage DecodeThumbnail(const QByteArray &poster, int bound, QString &errorString
     buffer.setData(poster);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    reader.setAllocationLimit(kAllocationLimitMb);
+    reader.setAllocationLimit(kThumbnailAllocationLimitMb);
 
     const QSize natural = reader.size();
     if (natural.isEmpty()) {

@@ -42,20 +42,18 @@ QString JoinedArguments(const QStringList &arguments)
     return spelled.join(u' ');
 }
 
-void Main(const QString &commandLine)
+bool Main(const QString &commandLine)
 {
     if (commandLine.isEmpty()) {
         auto *editor = new frmMain;
         editor->setAttribute(Qt::WA_DeleteOnClose);
-        editor->ChangeEdit(false);
         ConnectCatalogueCommand(*editor);
         editor->show();
-        return;
+        return true;
     }
     QString path = commandLine;
     path.remove(u'"');
     if (QFileInfo(path).isDir())
-        OpenCatalogue(path);
-    else
-        LoadViewer(path);
+        return OpenCatalogue(path) != nullptr;
+    return LoadViewer(path);
 }

@@ -13,5 +13,6 @@ QString JoinedArguments(const QStringList &arguments);
 
 // Shows the face the command line asks for: the editor for an empty text,
 // otherwise, quotes removed, the catalogue of the folder it names or the
-// card it names in the viewer. Returns once the window is shown.
-void Main(const QString &commandLine);
+// card it names in the viewer. Returns once the window is shown; false when
+// none could be, and start-up then ends the program.
+bool Main(const QString &commandLine);

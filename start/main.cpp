@@ -5,9 +5,7 @@
 #include "start/Startup.h"
 
 #include <QApplication>
-#include <QWidget>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -37,10 +35,8 @@ int main(int argc, char *argv[])
     RemoveAbandonedWorkFolders();
     InstallFrenchTranslations(app);
     LimitImageAllocation();
-    Main(CommandLineText());
     // A card that could not be shown leaves no window to wait for.
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    if (std::none_of(windows.begin(), windows.end(), [](const QWidget *w) { return w->isVisible(); }))
+    if (!Main(CommandLineText()))
         return 1;
     return app.exec();
 }

@@ -21,7 +21,6 @@ enum ExitStatus { Done = 0, Usage = 1, Failed = 2 };
 
 // Posters are pictures of a few hundred kilobytes; anything far larger is
 // not worth reading for a thumbnail.
-constexpr qint64 kMaxPosterBytes = 64 * 1024 * 1024;
 
 int Fail(const QString &what, const QString &why)
 {
@@ -67,11 +66,11 @@ int main(int argc, char *argv[])
     }
 
     const QString cardPath = LocalPath(args.at(0));
-    const CardPoster poster = ReadCardPoster(cardPath, kMaxPosterBytes);
-    if (poster.status == CardPoster::NoPoster)
+    const CardPoster poster = ReadCardPoster(cardPath);
+    if (poster.status.ok() && poster.bytes.isEmpty())
         return Done;
-    if (poster.status == CardPoster::Damaged)
-        return Fail(cardPath, poster.errorString);
+    if (!poster.status.ok())
+        return Fail(cardPath, poster.status.errorString);
 
     QString why;
     const QImage thumbnail = DecodeThumbnail(poster.bytes, bound, why);

@@ -17,16 +17,14 @@ QPointer<frmInfos> viewer;
 
 } // namespace
 
-bool LoadViewer(const QString &cardPath, OnCardError onError)
+bool LoadViewer(const QString &cardPath)
 {
     const CardReadResult card = ReadCardFile(cardPath);
     if (!card.ok()) {
         // A card shown earlier is not left standing for the one asked for.
         if (viewer)
             viewer->hide();
-        ShowMessage(nullptr, ReadFailureMessage(card), MessageButtons::Ok, MessageIcon::Critical);
-        if (onError == OnCardError::EndProgram)
-            CurrentDesktop().endProgram(1);
+        ShowMessage(nullptr, card.status.errorString, MessageButtons::Ok, MessageIcon::Critical);
         return false;
     }
 

@@ -132,7 +132,6 @@ private slots:
         ScriptedDesktop desktop;
         desktop.files = {m_poster};
         frmMain editor;
-        editor.ChangeEdit(false);
         ShowActive(&editor);
         const char *posterKeys = "Entrée l'affiche en grand, Maj+F10 ouvre son menu";
         CheckReadable(&editor, {{"imgAffiche", "Aucune affiche", posterKeys}});
@@ -174,7 +173,7 @@ private slots:
         ScriptedDesktop desktop;
         const QString card = m_dir.filePath(QStringLiteral("card.fsc"));
         WriteBytes(card, CardBytes({}, ReadBytes(m_poster)));
-        QVERIFY(LoadViewer(card, OnCardError::KeepRunning));
+        QVERIFY(LoadViewer(card));
         QWidget *viewer = nullptr;
         for (QWidget *window : QApplication::topLevelWidgets())
             viewer = qobject_cast<frmInfos *>(window) ? window : viewer;

@@ -101,7 +101,7 @@ private slots:
         QFETCH(ReadRow, row);
         const QString card = row.content.isNull() ? path("none.fsc") : WriteBytes(path("read.fsc"), row.content);
         const CardReadResult read = ReadCardFile(card);
-        QCOMPARE(ReadFailureMessage(read), row.message);
+        QCOMPARE(read.status.errorString, row.message);
         QCOMPARE(read.ok(), row.message.isEmpty());
         if (read.ok())
             QCOMPARE(read.record.bytes(), row.content.mid(7, 1168).leftJustified(1168, ' '));

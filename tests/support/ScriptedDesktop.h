@@ -17,7 +17,6 @@ struct ScriptedDesktop final : Desktop
     QList<MessageRequest> messages;
     QList<FileDialogRequest> dialogs;
     QList<QUrl> opened;
-    QList<int> ended; // exit codes
 
     ScriptedDesktop() { SetCurrentDesktop(this); }
     ~ScriptedDesktop() override { SetCurrentDesktop(nullptr); }
@@ -25,7 +24,6 @@ struct ScriptedDesktop final : Desktop
     Answer showMessage(QWidget *, const MessageRequest &m) override { messages << m; return answers.isEmpty() ? m.defaultButton : answers.takeFirst(); }
     QString chooseFile(QWidget *, const FileDialogRequest &r) override { dialogs << r; return files.isEmpty() ? QString() : files.takeFirst(); }
     bool openUrl(const QUrl &url) override { opened << url; return openUrlResult; }
-    void endProgram(int exitCode) override { ended << exitCode; }
 };
 
 // The clock stands still at this moment while the object lives.

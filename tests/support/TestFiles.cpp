@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 QByteArray ReadBytes(const QString &path)
 {
@@ -46,4 +47,9 @@ void WhenModal(std::function<void(QWidget *)> act)
         if (shown->isVisible())
             shown->close();
     });
+}
+
+QString ShownTitle(const QWidget &window)
+{
+    return window.windowHandle() ? window.windowHandle()->title() : QString();
 }

@@ -16,6 +16,9 @@ QString WriteBytes(const QString &path, const QByteArray &bytes);
 // where the program makes them; each test program has a folder of its own.
 QStringList WorkFoldersLeft();
 
+// The title the window system shows, the modified mark worked in.
+QString ShownTitle(const QWidget &window);
+
 // The top-level window of that name on screen, or null.
 QWidget *ShownWindow(const char *objectName);
 
