@@ -1,6 +1,8 @@
 // The editor as the user drives it: its messages, a card from new to saved,
 // opened, reset and saved again, the field checks, the actors list and the
 // poster.
+#include "catalogue/CatalogueWindow.h"
+#include "start/OpenCatalogue.h"
 #include "start/Startup.h"
 #include "platform/Twips.h"
 #include "editor/ActorsList.h"
@@ -23,9 +25,12 @@
 using EditorAction = std::function<void(frmMain &, ScriptedDesktop &)>;
 struct MessageRow { EditorAction action; MessageRequest message; };
 struct NumberRow { QString box, text, kept; };
+enum class Input { Typed, Pasted, Composed };
+struct LimitRow { QString box; Input how; int length; int kept; QByteArray openedHours; };
 struct PosterRow { QSize pixels; QRect shown; int outerHeight; };
 Q_DECLARE_METATYPE(MessageRow)
 Q_DECLARE_METATYPE(NumberRow)
+Q_DECLARE_METATYPE(LimitRow)
 Q_DECLARE_METATYPE(PosterRow)
 
 namespace {
@@ -203,6 +208,83 @@ private slots:
         m_user->answers = {Answer::No};
         e.newCard();
         QCOMPARE(State(e) + e.txtTitre->text(), "Fichoscope [Nouveau]");
+    }
+
+    // One editor's card that cannot be opened leaves that editor's card, the
+    // other editor's typed title and the catalogue as they were.
+    void oneWindowNeverTakesTheOthersDown()
+    {
+        const QString good = WriteBytes(path("Nosferatu.fsc"), CardBytes({.titre = "Nosferatu"}));
+        const QPointer<CatalogueWindow> catalogue = OpenCatalogue(m_dir.path());
+        frmMain second;
+        m_e->openFile(good);
+        second.txtTitre->setText("Metropolis");
+        QVERIFY(!m_e->openFile(WriteBytes(path("faux.fsc"), "no card")));
+        QCOMPARE(m_user->messages.last().text, "Fichier incorrect");
+        QCOMPARE(m_e->txtTitre->text() + ShownTitle(*m_e), "NosferatuFichoscope [Nosferatu.fsc]");
+        QVERIFY(second.txtTitre->text() == "Metropolis" && second.document().isModified());
+        QVERIFY(catalogue && catalogue->isVisible());
+    }
+
+    // Another program rewrote the card after it was opened: Save asks, and
+    // "Non" leaves that file as it is and the card modified.
+    void cardChangedOnDiskIsNotOverwrittenBlindly()
+    {
+        const QString card = WriteBytes(path("c.fsc"), CardBytes({.titre = "A"}));
+        m_e->openFile(card);
+        m_e->txtTitre->setText("B");
+        const QByteArray theirs = CardBytes({.titre = "C", .annee = "1999"}), mine = CardBytes({.titre = "B"});
+        WriteBytes(card, theirs);
+        m_user->answers = {Answer::No};
+        QVERIFY(!m_e->save());
+        QCOMPARE(m_user->messages.last().text, "La fiche a été modifiée par ailleurs depuis son ouverture. L'enregistrer quand même ?");
+        QCOMPARE(ReadBytes(card) + ShownTitle(*m_e).toUtf8(), theirs + "Fichoscope [c.fsc*]");
+        m_user->answers = {Answer::Yes};
+        QVERIFY(m_e->save());
+        QCOMPARE(ReadBytes(card), mine);
+    }
+
+    // Every limit holds at its boundary, however the text comes in; a card
+    // read with longer stored texts raises no limit for the next one.
+    void limitsAtTheirBoundary_data()
+    {
+        QTest::addColumn<LimitRow>("row");
+        for (auto [how, name] : {std::pair{Input::Typed, "typed"}, {Input::Pasted, "pasted"}, {Input::Composed, "composed"}}) {
+            const QByteArray n(name);
+            QTest::newRow(n + " title") << LimitRow{"txtTitre", how, 51, 50};
+            QTest::newRow(n + " year") << LimitRow{"txtAnnee", how, 5, 4};
+            QTest::newRow(n + " hours") << LimitRow{"txtDuree1", how, 2, 1};
+            QTest::newRow(n + " minutes") << LimitRow{"txtDuree2", how, 3, 2};
+            QTest::newRow(n + " type") << LimitRow{"txtType", how, 51, 50};
+            QTest::newRow(n + " director") << LimitRow{"txtRealisateur", how, 51, 50};
+            QTest::newRow(n + " summary") << LimitRow{"txtResume", how, 501, 500};
+            QTest::newRow(n + " summary, exactly full") << LimitRow{"txtResume", how, 500, 500};
+        }
+        QTest::newRow("hours after a card with \"12\"") << LimitRow{"txtDuree1", Input::Pasted, 2, 1, "12"};
+    }
+
+    void limitsAtTheirBoundary()
+    {
+        QFETCH(LimitRow, row);
+        if (!row.openedHours.isEmpty()) {
+            m_e->openFile(WriteBytes(path("h.fsc"), CardBytes({.titre = "H", .heures = row.openedHours})));
+            m_e->newCard();
+        }
+        QWidget *box = m_e->findChild<QWidget *>(row.box);
+        box->setFocus();
+        const QString text(row.length, u'1');
+        if (row.how == Input::Typed) {
+            QTest::keyClicks(box, text);
+        } else if (row.how == Input::Pasted) {
+            QGuiApplication::clipboard()->setText(text);
+            QTest::keySequence(box, QKeySequence::Paste);
+        } else {
+            QInputMethodEvent composed;
+            composed.setCommitString(text);
+            QCoreApplication::sendEvent(box, &composed);
+        }
+        const auto *line = qobject_cast<QLineEdit *>(box);
+        QCOMPARE(line ? line->text() : m_e->txtResume->toPlainText(), QString(row.kept, u'1'));
     }
 
     // A card's file may be named "Nouveau": opened, it is no new card, and
