@@ -241,10 +241,16 @@ void frmInfos::measureFrame()
     if (!isVisible())
         return;
     const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame != m_frame) {
-        m_frame = frame;
+    if (frame == m_frame)
+        return;
+    // The layout's widths count the frame: laid out again with the frame
+    // now known, the first viewer wraps its texts as every later one does.
+    const bool firstKnown = m_frame.isNull();
+    m_frame = frame;
+    if (firstKnown)
+        PositionsLoad(m_poster);
+    else
         fitOuterSize();
-    }
 }
 
 void frmInfos::showFullSize()
