@@ -14,10 +14,7 @@ std::optional<qint16> WholeNumber(const QString &text, const QLocale &locale)
 {
     if (!IsNumeric(text, locale))
         return std::nullopt;
-    const double value = std::nearbyint(locale.toDouble(text.trimmed()));
-    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
-        return std::nullopt;
-    return qint16(value);
+    return Whole16(locale.toDouble(text.trimmed()));
 }
 
 } // namespace
@@ -33,6 +30,14 @@ QString TrimRight(const QString &text)
 qint16 MaxInt(qint16 a, qint16 b)
 {
     return a > b ? a : b;
+}
+
+std::optional<qint16> Whole16(double value)
+{
+    const double whole = std::nearbyint(value);
+    if (whole >= std::numeric_limits<qint16>::min() && whole <= std::numeric_limits<qint16>::max())
+        return qint16(whole);
+    return std::nullopt;
 }
 
 bool IsNumeric(const QString &text, const QLocale &locale)

@@ -4,12 +4,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Text rules between the editor's fields and the card record. They work on
 // plain texts, so that the editor and the tests share them.
 
 // Removes trailing spaces (0x20 only; tabs and line breaks stay).
 QString TrimRight(const QString &text);
 qint16 MaxInt(qint16 a, qint16 b);
+// Made whole, halves to the even neighbour; nothing past the signed 16-bit
+// range. The one rounding of the program's whole numbers: running times,
+// lengths in twips.
+std::optional<qint16> Whole16(double value);
 
 // True when the whole text reads as a number under the locale (surrounding
 // blanks ignored, a sign, separators and an exponent allowed). An empty

@@ -1,17 +1,7 @@
 #include "platform/PosterGeometry.h"
 
+#include "card/CardText.h"
 #include "platform/Twips.h"
-
-#include <cmath>
-#include <limits>
-
-std::optional<qint16> Whole16(double value)
-{
-    const double whole = std::nearbyint(value);
-    if (whole >= std::numeric_limits<qint16>::min() && whole <= std::numeric_limits<qint16>::max())
-        return qint16(whole);
-    return std::nullopt;
-}
 
 TwipsSize NaturalTwips(QSize pixels)
 {

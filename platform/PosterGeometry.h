@@ -16,10 +16,6 @@ struct TwipsSize
 
 inline constexpr float kPosterWidth = 1935;
 
-// Made whole, halves to the even neighbour; nothing past the signed 16-bit
-// range.
-std::optional<qint16> Whole16(double value);
-
 // A picture's natural size in twips, from its size in pixels.
 TwipsSize NaturalTwips(QSize pixels);
 

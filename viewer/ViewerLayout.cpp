@@ -3,7 +3,6 @@
 #include "card/CardText.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -28,9 +27,7 @@ enum class Overflow { Fails, Clamps };
 
 std::optional<qint16> Whole16(double value, Overflow overflow)
 {
-    if (overflow == Overflow::Fails)
-        return ::Whole16(value);
-    return qint16(std::clamp(std::nearbyint(value), kMin16, kMax16));
+    return ::Whole16(overflow == Overflow::Fails ? value : std::clamp(value, kMin16, kMax16));
 }
 
 // The poster image scaled to the fixed width; false when its height does
