@@ -59,6 +59,21 @@ public:
     void RestorePoster();
     void viewFullSize();
 
+    CardDocument &document() { return m_document; }
+
+signals:
+    // "Catalogue...": whoever shows catalogues asks for the folder.
+    void catalogueRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
     // Controls; each one's objectName is its member's name.
     QLabel *lblTitre = nullptr;
     QLineEdit *txtTitre = nullptr;
@@ -91,7 +106,7 @@ public:
     QAction *mnuFileSaveAs = nullptr;
     QAction *mnuFileSep1 = nullptr;
     QAction *mnuFilePrev = nullptr;
-    QAction *mnuFileCatalogue = nullptr; // connected by whoever shows the catalogue
+    QAction *mnuFileCatalogue = nullptr;
     QAction *mnuFileSep2 = nullptr;
     QAction *mnuFileExit = nullptr;
     QMenu *mnuPopAffi = nullptr;
@@ -102,17 +117,6 @@ public:
     QAction *mnuPopReset = nullptr;
     QAction *mnuAbout = nullptr;
 
-    CardDocument &document() { return m_document; }
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
-
-private:
     void acceptFileDrops();
     // A file dragged over a control: the window takes it; true when handled.
     bool fileDragEvent(QObject *over, QEvent *event);

@@ -75,6 +75,7 @@ void frmMain::connectCommands()
     connect(mnuFileSave, &QAction::triggered, this, &frmMain::save);
     connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::saveAs);
     connect(mnuFilePrev, &QAction::triggered, this, &frmMain::preview);
+    connect(mnuFileCatalogue, &QAction::triggered, this, &frmMain::catalogueRequested);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::close);
     connect(mnuPopFull, &QAction::triggered, this, &frmMain::viewFullSize);
     mnuPopAffi->setDefaultAction(mnuPopFull); // shown in bold, in the bar and on the poster

@@ -5,8 +5,6 @@
 #include "platform/Desktop.h"
 #include "platform/FileDialogs.h"
 
-#include <QAction>
-
 namespace {
 
 // Opens the card in a new editor window, whose "Catalogue..." works too.
@@ -32,7 +30,7 @@ CatalogueWindow *OpenCatalogue(const QString &folder)
 
 void ConnectCatalogueCommand(frmMain &editor)
 {
-    QObject::connect(editor.mnuFileCatalogue, &QAction::triggered, &editor, [&editor] {
+    QObject::connect(&editor, &frmMain::catalogueRequested, &editor, [&editor] {
         FileDialogRequest request;
         request.title = QStringLiteral("Dossier du catalogue");
         request.startFolder = SpecialFolderPath(SpecialFolder::Documents);

@@ -137,11 +137,11 @@ private slots:
         CheckReadable(&editor, {{"imgAffiche", "Aucune affiche", posterKeys}});
 
         // With no poster to focus, its menu opens on the frame's buttons: "Modifier".
-        editor.cmdAffiMod->setFocus();
+        Named<QPushButton>(editor, "cmdAffiMod")->setFocus();
         QCOMPARE(Opens(Qt::SHIFT | Qt::Key_F10, Choose(2)), QStringLiteral("mnuPopAffi"));
         QCOMPARE(editor.document().poster(), ReadBytes(m_poster));
 
-        QTest::keyClicks(editor.txtTitre, QStringLiteral("Nosferatu"));
+        QTest::keyClicks(Named<QLineEdit>(editor, "txtTitre"), QStringLiteral("Nosferatu"));
         // On Linux a combo box says its text as its name, its caption through
         // the label relation: read while it is empty.
         CheckReadable(&editor, {{"frmMain", "Fichoscope [Nouveau*]", ""}, {"txtTitre", "Titre", ""},
@@ -151,21 +151,21 @@ private slots:
                                 {"txtResume", "Résumé", ""}, {"cmdActSupp", "Retirer l'acteur choisi", ""},
                                 {"imgAffiche", "Affiche du film", posterKeys}});
 
-        editor.cboActeurs->setFocus();
+        Named<QComboBox>(editor, "cboActeurs")->setFocus();
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Max Schreck"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // chooses it: its remove button is enabled
-        editor.txtTitre->setFocus();
+        Named<QLineEdit>(editor, "txtTitre")->setFocus();
         QCOMPARE(TabStops(12), QStringList({"txtAnnee", "txtDuree1", "txtDuree2", "txtType", "txtRealisateur",
                                             "cboActeurs", "txtResume", "cmdAffiMod", "cmdAffiSupp", "imgAffiche",
                                             "cmdActSupp", "txtTitre"}));
-        editor.imgAffiche->setFocus();
+        Named<QLabel>(editor, "imgAffiche")->setFocus();
         QCOMPARE(Opens(Qt::Key_Space, CheckFullSizeWindow), QStringLiteral("frmViewLarger"));
         QVERIFY(!QApplication::activeModalWidget());
         // "Supprimer" from the poster's menu: the focus stays beside the poster.
         QCOMPARE(Opens(Qt::Key_Menu, Choose(3)), QStringLiteral("mnuPopAffi"));
-        QVERIFY(!editor.imgAffiche->isVisible());
-        QCOMPARE(QApplication::focusWidget(), editor.cmdAffiSupp);
+        QVERIFY(!Named<QLabel>(editor, "imgAffiche")->isVisible());
+        QCOMPARE(QApplication::focusWidget(), Named<QPushButton>(editor, "cmdAffiSupp"));
     }
 
     void viewer()

@@ -38,16 +38,16 @@ namespace {
 // The title bar and which of Save, Save As and Reset are enabled.
 QString State(const frmMain &e)
 {
-    return ShownTitle(e) + (e.mnuFileSave->isEnabled() ? " S" : "") + (e.mnuFileSaveAs->isEnabled() ? " A" : "")
-           + (e.mnuPopReset->isEnabled() ? " R" : "");
+    return ShownTitle(e) + (Named<QAction>(e, "mnuFileSave")->isEnabled() ? " S" : "") + (Named<QAction>(e, "mnuFileSaveAs")->isEnabled() ? " A" : "")
+           + (Named<QAction>(e, "mnuPopReset")->isEnabled() ? " R" : "");
 }
 
 // The names in the actors list, read without selecting any.
 QStringList Listed(const frmMain &e)
 {
     QStringList names;
-    for (int i = 0; i < e.cboActeurs->count(); ++i)
-        names << e.cboActeurs->itemText(i);
+    for (int i = 0; i < Named<QComboBox>(e, "cboActeurs")->count(); ++i)
+        names << Named<QComboBox>(e, "cboActeurs")->itemText(i);
     return names;
 }
 
@@ -96,20 +96,20 @@ private slots:
         using U = ScriptedDesktop;
         QTest::newRow("save without title") << MessageRow{[](frmMain &e, U &) { e.save(); },
                                                          ok("Vous devez entrer le titre du film", MessageIcon::None)};
-        QTest::newRow("new, modified") << MessageRow{[](frmMain &e, U &) { e.txtType->setText("x"); e.newCard(); },
+        QTest::newRow("new, modified") << MessageRow{[](frmMain &e, U &) { Named<QLineEdit>(e, "txtType")->setText("x"); e.newCard(); },
                                                     ask("Voulez-vous enregistrer la fiche avant de quitter ?", MessageIcon::Question)};
-        QTest::newRow("open, modified") << MessageRow{[](frmMain &e, U &) { e.txtType->setText("x"); e.open(); },
+        QTest::newRow("open, modified") << MessageRow{[](frmMain &e, U &) { Named<QLineEdit>(e, "txtType")->setText("x"); e.open(); },
                                                      ask("Voulez-vous enregistrer la fiche actuelle ?", MessageIcon::Question)};
-        QTest::newRow("close, modified") << MessageRow{[](frmMain &e, U &) { e.txtType->setText("x"); e.close(); },
+        QTest::newRow("close, modified") << MessageRow{[](frmMain &e, U &) { Named<QLineEdit>(e, "txtType")->setText("x"); e.close(); },
                                                       ask("Enregistrer les modifications apportées à \"Nouveau\" ?", MessageIcon::Warning)};
         QTest::newRow("no picture") << MessageRow{[dir](frmMain &e, U &) { e.takePoster(WriteBytes(dir + "/t.jpg", "t")); },
                                                  ok("Image incorrecte", MessageIcon::Critical)};
-        QTest::newRow("year") << MessageRow{[](frmMain &e, U &) { e.txtAnnee->setText("a"); },
+        QTest::newRow("year") << MessageRow{[](frmMain &e, U &) { Named<QLineEdit>(e, "txtAnnee")->setText("a"); },
                                            ok("Format invalide.\rL'année doit se composer de 4 chiffres", MessageIcon::Information)};
         // "chiffes" is the hours message's own wording.
-        QTest::newRow("hours") << MessageRow{[](frmMain &e, U &) { e.txtDuree1->setText("a"); },
+        QTest::newRow("hours") << MessageRow{[](frmMain &e, U &) { Named<QLineEdit>(e, "txtDuree1")->setText("a"); },
                                             ok(format.arg("chiffes"), MessageIcon::Information)};
-        QTest::newRow("minutes") << MessageRow{[](frmMain &e, U &) { e.txtDuree2->setText("a"); },
+        QTest::newRow("minutes") << MessageRow{[](frmMain &e, U &) { Named<QLineEdit>(e, "txtDuree2")->setText("a"); },
                                               ok(format.arg("chiffres"), MessageIcon::Information)};
         QTest::newRow("open a missing card") << MessageRow{[dir](frmMain &e, U &u) { u.files = {dir + "/none.fsc"}; e.open(); },
                                                           ok("Fichier introuvable", MessageIcon::Critical)};
@@ -138,14 +138,14 @@ private slots:
         const QString shelf = path("shelf"), card = path("shelf/Casablanca.fsc");
         QVERIFY(QDir().mkpath(shelf));
         QCOMPARE(State(e), "Fichoscope [Nouveau]");
-        for (auto [box, typed] : {std::pair{e.txtTitre, "Casablanca "}, {e.txtAnnee, "1942"}, {e.txtDuree1, "7"},
-                                  {e.txtDuree2, "5"}, {e.txtRealisateur, "Curtiz"}})
+        for (auto [box, typed] : {std::pair{Named<QLineEdit>(e, "txtTitre"), "Casablanca "}, {Named<QLineEdit>(e, "txtAnnee"), "1942"}, {Named<QLineEdit>(e, "txtDuree1"), "7"},
+                                  {Named<QLineEdit>(e, "txtDuree2"), "5"}, {Named<QLineEdit>(e, "txtRealisateur"), "Curtiz"}})
             QTest::keyClicks(box, typed);
         for (const char *actor : {"Bogart", "Bergman"}) {
-            QTest::keyClicks(e.cboActeurs, actor);
-            QTest::keyClick(e.cboActeurs, Qt::Key_Return);
+            QTest::keyClicks(Named<QComboBox>(e, "cboActeurs"), actor);
+            QTest::keyClick(Named<QComboBox>(e, "cboActeurs"), Qt::Key_Return);
         }
-        e.txtResume->setPlainText("Rick\nIlsa");
+        Named<SummaryBox>(e, "txtResume")->setPlainText("Rick\nIlsa");
         QCOMPARE(State(e), "Fichoscope [Nouveau*] S");
         m_user->files = {card};
         QVERIFY(e.save());
@@ -154,19 +154,19 @@ private slots:
         QCOMPARE(ReadBytes(card), CardBytes(fields));
         QCOMPARE(State(e), "Fichoscope [Casablanca.fsc] R");
 
-        e.txtType->setText("Drame");
+        Named<QLineEdit>(e, "txtType")->setText("Drame");
         QCOMPARE(State(e), "Fichoscope [Casablanca.fsc*] S A R");
         QVERIFY(e.takePoster(WriteBytes(path("p.jpg"), poster)));
         QVERIFY(e.save());
         fields.type = "Drame";
         QCOMPARE(ReadBytes(card), CardBytes(fields, poster));
         WriteBytes(path("p.jpg"), "changed since"); // a header rewrite keeps the card's own poster
-        e.txtRealisateur->setText("Michael Curtiz");
+        Named<QLineEdit>(e, "txtRealisateur")->setText("Michael Curtiz");
         QVERIFY(e.save());
         fields.realisateur = "Michael Curtiz";
         const QByteArray saved = CardBytes(fields, poster);
         QCOMPARE(ReadBytes(card), saved);
-        e.txtAnnee->setText("1943");
+        Named<QLineEdit>(e, "txtAnnee")->setText("1943");
         m_user->files = {path("Copie.fsc")};
         e.saveAs();
         QCOMPARE(m_user->dialogs.last().initialName, card);
@@ -178,8 +178,8 @@ private slots:
         // Read back, trailing blanks go and the minutes take two digits.
         m_user->files = {card};
         e.open();
-        const QStringList shown{e.txtTitre->text(), e.txtAnnee->text(), e.txtDuree1->text(), e.txtDuree2->text(),
-                                Listed(e).join('|'), e.txtResume->toPlainText()};
+        const QStringList shown{Named<QLineEdit>(e, "txtTitre")->text(), Named<QLineEdit>(e, "txtAnnee")->text(), Named<QLineEdit>(e, "txtDuree1")->text(), Named<QLineEdit>(e, "txtDuree2")->text(),
+                                Listed(e).join('|'), Named<SummaryBox>(e, "txtResume")->toPlainText()};
         QCOMPARE(shown, QStringList({"Casablanca", "1942", "7", "05", "Bogart|Bergman", "Rick\nIlsa"}));
         e.preview();
         QWidget *previewed = ShownWindow("frmInfos");
@@ -190,8 +190,8 @@ private slots:
         e.removePoster();
         QCOMPARE(State(e), "Fichoscope [Casablanca.fsc*] S A R");
         QVERIFY(QFile::remove(card));
-        e.mnuPopReset->trigger();
-        QVERIFY(e.imgAffiche->isVisible()); // the poster is the card's own again
+        Named<QAction>(e, "mnuPopReset")->trigger();
+        QVERIFY(Named<QLabel>(e, "imgAffiche")->isVisible()); // the poster is the card's own again
         m_user->answers = {Answer::Yes}; // to writing again the card deleted meanwhile
         QVERIFY(e.save());
         QCOMPARE(m_user->messages.last(), MessageRequest({"La fiche a été modifiée par ailleurs depuis son ouverture. "
@@ -200,14 +200,14 @@ private slots:
         QCOMPARE(ReadBytes(card), CardBytes(fields, poster));
 
         QVERIFY(QDir(shelf).removeRecursively());
-        e.txtType->setText("Film noir");
+        Named<QLineEdit>(e, "txtType")->setText("Film noir");
         m_user->answers = {Answer::Yes, Answer::Yes}; // to saving it as it closes, and over the card gone
         QVERIFY(!e.close());
         QCOMPARE(m_user->messages.last().icon, MessageIcon::Critical);
         QCOMPARE(State(e), "Fichoscope [Casablanca.fsc*] S A R");
         m_user->answers = {Answer::No};
         e.newCard();
-        QCOMPARE(State(e) + e.txtTitre->text(), "Fichoscope [Nouveau]");
+        QCOMPARE(State(e) + Named<QLineEdit>(e, "txtTitre")->text(), "Fichoscope [Nouveau]");
     }
 
     // One editor's card that cannot be opened leaves that editor's card, the
@@ -218,11 +218,11 @@ private slots:
         const QPointer<CatalogueWindow> catalogue = OpenCatalogue(m_dir.path());
         frmMain second;
         m_e->openFile(good);
-        second.txtTitre->setText("Metropolis");
+        Named<QLineEdit>(second, "txtTitre")->setText("Metropolis");
         QVERIFY(!m_e->openFile(WriteBytes(path("faux.fsc"), "no card")));
         QCOMPARE(m_user->messages.last().text, "Fichier incorrect");
-        QCOMPARE(m_e->txtTitre->text() + ShownTitle(*m_e), "NosferatuFichoscope [Nosferatu.fsc]");
-        QVERIFY(second.txtTitre->text() == "Metropolis" && second.document().isModified());
+        QCOMPARE(Named<QLineEdit>(*m_e, "txtTitre")->text() + ShownTitle(*m_e), "NosferatuFichoscope [Nosferatu.fsc]");
+        QVERIFY(Named<QLineEdit>(second, "txtTitre")->text() == "Metropolis" && second.document().isModified());
         QVERIFY(catalogue && catalogue->isVisible());
     }
 
@@ -232,7 +232,7 @@ private slots:
     {
         const QString card = WriteBytes(path("c.fsc"), CardBytes({.titre = "A"}));
         m_e->openFile(card);
-        m_e->txtTitre->setText("B");
+        Named<QLineEdit>(*m_e, "txtTitre")->setText("B");
         const QByteArray theirs = CardBytes({.titre = "C", .annee = "1999"}), mine = CardBytes({.titre = "B"});
         WriteBytes(card, theirs);
         m_user->answers = {Answer::No};
@@ -284,7 +284,7 @@ private slots:
             QCoreApplication::sendEvent(box, &composed);
         }
         const auto *line = qobject_cast<QLineEdit *>(box);
-        QCOMPARE(line ? line->text() : m_e->txtResume->toPlainText(), QString(row.kept, u'1'));
+        QCOMPARE(line ? line->text() : Named<SummaryBox>(*m_e, "txtResume")->toPlainText(), QString(row.kept, u'1'));
     }
 
     // A card's file may be named "Nouveau": opened, it is no new card, and
@@ -293,7 +293,7 @@ private slots:
     {
         const QString card = WriteBytes(path("Nouveau"), CardBytes({.titre = "M"}, "P"));
         m_e->openFile(card);
-        m_e->txtTitre->setText("M le maudit");
+        Named<QLineEdit>(*m_e, "txtTitre")->setText("M le maudit");
         QCOMPARE(State(*m_e), "Fichoscope [Nouveau*] S A R");
         QVERIFY(m_e->save());
         QVERIFY(m_user->dialogs.isEmpty());
@@ -324,7 +324,7 @@ private slots:
     // Stored, a line break takes two of the summary's 500 characters.
     void summaryCountsLineBreaksTwice()
     {
-        SummaryBox *summary = m_e->txtResume;
+        SummaryBox *summary = Named<SummaryBox>(*m_e, "txtResume");
         QTest::keyClicks(summary, QString(497, u'a'));
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Return, Qt::Key_B, Qt::Key_C})
             QTest::keyClick(summary, key);
@@ -340,7 +340,7 @@ private slots:
     // full list lets its names be edited, never an eleventh be added.
     void actorsList()
     {
-        QComboBox *box = m_e->cboActeurs;
+        QComboBox *box = Named<QComboBox>(*m_e, "cboActeurs");
         const auto enter = [box](const QString &typed) { QTest::keyClicks(box, typed); QTest::keyClick(box, Qt::Key_Return); };
         const auto choose = [box](int index) { box->setCurrentIndex(index); emit box->activated(index); };
         for (const QString &name : {QString("An|ne"), QString(60, u'x'), QString("Carl")})
@@ -351,7 +351,7 @@ private slots:
         box->lineEdit()->clear();
         enter("Bea");
         choose(0);
-        m_e->cmdActSupp->click(); // the removed name stays typed
+        Named<QPushButton>(*m_e, "cmdActSupp")->click(); // the removed name stays typed
         box->lineEdit()->clear();
         for (const char *name : {"3", "4", "5", "6", "7", "8", "9", "10", "11"})
             enter(name);
@@ -376,8 +376,8 @@ private slots:
     {
         QFETCH(PosterRow, row);
         QVERIFY(m_e->Pic2Img(row.pixels.isValid() ? PosterPicture::fromBytes(Picture(row.pixels)) : PosterPicture()));
-        QCOMPARE(m_e->imgAffiche->geometry(), row.shown);
-        QCOMPARE(m_e->imgAffiche->isVisible(), row.pixels.isValid());
+        QCOMPARE(Named<QLabel>(*m_e, "imgAffiche")->geometry(), row.shown);
+        QCOMPARE(Named<QLabel>(*m_e, "imgAffiche")->isVisible(), row.pixels.isValid());
         QCoreApplication::sendPostedEvents(); // the window follows its new layout
         QCOMPARE(m_e->frameGeometry().height(), row.outerHeight);
         // 960 + 30952 + 855 = 32767 is the last height that fits 16 bits.
@@ -392,7 +392,7 @@ private slots:
         QFETCH(QByteArray, picture);
         QFETCH(bool, shown);
         QCOMPARE(m_e->takePoster(WriteBytes(path("hostile.jpg"), picture)), shown);
-        QCOMPARE(m_e->imgAffiche->isVisible(), shown);
+        QCOMPARE(Named<QLabel>(*m_e, "imgAffiche")->isVisible(), shown);
         QCOMPARE(State(*m_e), shown ? "Fichoscope [Nouveau*] S" : "Fichoscope [Nouveau]");
     }
 

@@ -63,13 +63,13 @@ QByteArray TestRoundTrip::OpenEditSave(const QByteArray &card, bool editSummary)
     frmMain editor;
     editor.openFile(path);
     if (editSummary) {
-        QTextCursor cursor = editor.txtResume->textCursor();
+        QTextCursor cursor = Named<SummaryBox>(editor, "txtResume")->textCursor();
         cursor.movePosition(QTextCursor::End);
         cursor.insertText(QStringLiteral("!"));
     } else {
-        const QString title = editor.txtTitre->text();
-        editor.txtTitre->setText(title + u'!');
-        editor.txtTitre->setText(title);
+        const QString title = Named<QLineEdit>(editor, "txtTitre")->text();
+        Named<QLineEdit>(editor, "txtTitre")->setText(title + u'!');
+        Named<QLineEdit>(editor, "txtTitre")->setText(title);
     }
     if (!editor.save())
         qWarning("the card was not saved");

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-class QWidget;
+#include <QWidget>
 
 QByteArray ReadBytes(const QString &path);
 // Writes the file whole and returns its path.
@@ -18,6 +18,13 @@ QStringList WorkFoldersLeft();
 
 // The title the window system shows, the modified mark worked in.
 QString ShownTitle(const QWidget &window);
+
+// A control of the window, reached by its name as a user's tools reach it.
+template <class T>
+T *Named(const QWidget &window, const char *name)
+{
+    return window.findChild<T *>(QString::fromLatin1(name));
+}
 
 // The top-level window of that name on screen, or null.
 QWidget *ShownWindow(const char *objectName);
