@@ -59,6 +59,10 @@ private slots:
         QTest::newRow("a literal U+001A") << TextRow{"a\x1A", "a\x1A", "a\x1A"};
         QTest::newRow("not in the code page") << TextRow{"a中b", "a?b", "a?b"};
         QTest::newRow("outside the BMP: one ?") << TextRow{"a😀b", "a?b", "a?b"};
+        QTest::newRow("ends in half a surrogate pair") << TextRow{"ab" + QString(QChar(0xD83D)), "ab?", "ab?"};
+        QTest::newRow("begins with its second half") << TextRow{QString(QChar(0xDE00)) + "a", "?a", "?a"};
+        QTest::newRow("the five undefined bytes") << TextRow{"\u0081\u008D\u008F\u0090\u009D", "\x81\x8D\x8F\x90\x9D", "\u0081\u008D\u008F\u0090\u009D"};
+        QTest::newRow("no-break space") << TextRow{"a\u00A0b", "a\xA0" "b", "a\u00A0b"};
     }
 
     void windows1252BothWays()

@@ -396,26 +396,29 @@ private slots:
         QCOMPARE(State(*m_e), shown ? "Fichoscope [Nouveau*] S" : "Fichoscope [Nouveau]");
     }
 
-    // A picture is taken on the poster's column only; a card anywhere, after
-    // the question about the card on screen.
+    // A picture is taken from the poster's column on (4080 twips: pixel 272
+    // of the client area); a card anywhere, after the question about the card
+    // on screen, and a foreign one leaves the card shown as it was.
     void fileDrops()
     {
-        const auto drop = [this](const char *onto, const QString &file) {
+        const auto drop = [this](QWidget *onto, QPoint at, const QString &file) {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(file)});
-            QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QDropEvent drop({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(m_e->findChild<QWidget *>(onto), &enter);
-            QApplication::sendEvent(m_e->findChild<QWidget *>(onto), &drop);
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(onto, &enter);
+            QApplication::sendEvent(onto, &drop);
         };
-        drop("txtType", WriteBytes(path("p.jpg"), Picture({10, 10})));
+        const QString picture = WriteBytes(path("p.jpg"), Picture({10, 10}));
+        drop(m_e, m_e->centralWidget()->mapTo(m_e, QPoint(271, 5)), picture);
         QCOMPARE(ShownTitle(*m_e), "Fichoscope [Nouveau]");
-        drop("fraAffiche", path("p.jpg"));
+        drop(m_e, m_e->centralWidget()->mapTo(m_e, QPoint(272, 5)), picture);
         QCOMPARE(ShownTitle(*m_e), "Fichoscope [Nouveau*]");
         m_user->answers = {Answer::No};
-        drop("txtRealisateur", WriteBytes(path("c.fsc"), CardBytes({.titre = "Alien"})));
-        QCOMPARE(m_user->messages.size(), 1);
-        QCOMPARE(ShownTitle(*m_e), "Fichoscope [c.fsc]");
+        drop(Named<QLineEdit>(*m_e, "txtRealisateur"), {5, 5}, WriteBytes(path("c.fsc"), CardBytes({.titre = "Alien"})));
+        drop(Named<QLineEdit>(*m_e, "txtType"), {5, 5}, WriteBytes(path("faux.fsc"), "no card"));
+        QCOMPARE(m_user->messages.size(), 2);
+        QCOMPARE(ShownTitle(*m_e) + Named<QLineEdit>(*m_e, "txtTitre")->text(), "Fichoscope [c.fsc]Alien");
     }
 };
 

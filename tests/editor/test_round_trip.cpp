@@ -48,10 +48,7 @@ QByteArray Noise(int n, quint32 &state)
 // A card a user could have saved: a title and a year the editor accepts.
 CardFields Film()
 {
-    CardFields fields;
-    fields.titre = "Casablanca";
-    fields.annee = "1942";
-    return fields;
+    return {.titre = "Casablanca", .annee = "1942"};
 }
 
 } // namespace

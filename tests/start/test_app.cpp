@@ -51,7 +51,7 @@ int HoldWorkFolder(const QString &parent)
         std::signal(ending, SIG_DFL);
     EndOnTerminationSignals();
     const QString folder = CreateWorkFolder(NameOrder::TimeFirst, parent);
-    WriteBytes(WorkFile(folder, kPosterFileName), "poster");
+    WriteBytes(WorkFile(folder, "fsc_img.tmp"), "poster");
     std::printf("%s\n", qPrintable(folder));
     std::fflush(stdout);
     return QCoreApplication::exec();
@@ -108,9 +108,9 @@ private slots:
         QTemporaryDir cache; // a parent not made yet is made with the first folder
         QCOMPARE(CreateWorkFolder(NameOrder::TimeFirst, cache.filePath("fichoscope")), cache.filePath("fichoscope/.$144C14E27EA"));
         RemoveWorkFolder(cache.filePath("fichoscope/.$144C14E27EA"));
-        for (const char *name : {kInfoFileName, kPosterFileName, kPreviewFileName})
+        for (const char *name : {"fsc_inf.tmp", "fsc_img.tmp", "Preview.fsc"})
             WriteBytes(WorkFile(dated + "-2", name), "x");
-        WriteBytes(WorkFile(dated + "-3", kPosterFileName), "x");
+        WriteBytes(WorkFile(dated + "-3", "fsc_img.tmp"), "x");
         WriteBytes(dated + "-3/other", "kept");
         RemoveWorkFolder(dated + "-2");
         RemoveWorkFolder(dated + "-3");
@@ -138,7 +138,7 @@ private slots:
         QProcess killed, running;
         const QString killedFolder = StartHolder(killed, parent.path());
         const QString runningFolder = StartHolder(running, parent.path());
-        QVERIFY(FileExists(WorkFile(killedFolder, kPosterFileName)));
+        QVERIFY(FileExists(WorkFile(killedFolder, "fsc_img.tmp")));
         killed.kill();
         QVERIFY(killed.waitForFinished());
         // Left alone: a marked folder not named as a work folder, and a work
@@ -146,13 +146,13 @@ private slots:
         const QString notNamed = parent.filePath(".$Films"), unmarked = parent.filePath(".$4E27EA144C1");
         for (const QString &folder : {notNamed, unmarked}) {
             QVERIFY(QDir().mkdir(folder));
-            WriteBytes(WorkFile(folder, kPosterFileName), "keep");
+            WriteBytes(WorkFile(folder, "fsc_img.tmp"), "keep");
         }
-        WriteBytes(WorkFile(notNamed, kLockFileName), "");
+        WriteBytes(WorkFile(notNamed, "fsc_lck.tmp"), "");
         RemoveAbandonedWorkFolders(parent.path());
         QVERIFY(!QFileInfo::exists(killedFolder));
         for (const QString &folder : {runningFolder, notNamed, unmarked})
-            QVERIFY2(FileExists(WorkFile(folder, kPosterFileName)), qPrintable(folder));
+            QVERIFY2(FileExists(WorkFile(folder, "fsc_img.tmp")), qPrintable(folder));
         ::kill(running.processId(), ending);
         QVERIFY(running.waitForFinished());
         QCOMPARE(running.exitCode(), 128 + ending);
