@@ -22,6 +22,10 @@ std::optional<qint16> Whole16(double value);
 // text, a lone sign and a text with a letter that belongs to no number fail.
 bool IsNumeric(const QString &text, const QLocale &locale);
 
+// A card lists ten actors at most, each name at most 50 characters long.
+inline constexpr int kMaxActors = 10;
+inline constexpr int kMaxActorName = 50;
+
 // "Anne", "Paul" -> "Anne|Paul|"; every name ends with "|".
 QString JoinActors(const QStringList &names);
 // "Anne|Paul|   " -> "Anne", "Paul"; the text after the last "|" is dropped.

@@ -1,5 +1,7 @@
 #include "editor/ActorsList.h"
 
+#include "card/CardText.h"
+
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>

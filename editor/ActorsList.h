@@ -6,8 +6,6 @@
 class QComboBox;
 class QPushButton;
 
-inline constexpr int kMaxActorName = 50;
-inline constexpr int kMaxActors = 10;
 
 // The actors combo box cboActeurs and its remove button cmdActSupp: Enter
 // adds the typed name or replaces the selected one, Escape drops the

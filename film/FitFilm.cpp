@@ -10,8 +10,6 @@ namespace {
 
 using F = CardRecord;
 
-constexpr int kMaxActors = 10;
-constexpr int kMaxActorName = 50;
 constexpr int kMaxMinutes = 9 * 60 + 59;
 constexpr QChar kNoBreakSpace = QChar(0xA0);
 const QString kEllipsis = QStringLiteral("…");
