@@ -1,7 +1,7 @@
 #include "film/PosterFit.h"
 
-#include "poster/ImageLimits.h"
 #include "card/CardReader.h"
+#include "poster/ImageLimits.h"
 
 #include <QBuffer>
 #include <QImage>

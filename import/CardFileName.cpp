@@ -40,8 +40,9 @@ QString Copy(int copy)
 
 QString CardFileName(const QString &title, const QString &year, int copy)
 {
-    const QString stem = year.isEmpty() ? Cleaned(title) : Cleaned(title) + QStringLiteral(" (%1)").arg(Cleaned(year));
-    return Fitted(stem, Copy(copy) + QString::fromLatin1(kExtension));
+    // The title gives way to the year and the copy's number.
+    const QString yearText = year.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(Cleaned(year));
+    return Fitted(Cleaned(title), yearText + Copy(copy) + QString::fromLatin1(kExtension));
 }
 
 QString FreeCardFileName(const QString &folder, const QString &title, const QString &year, QSet<QString> &taken)

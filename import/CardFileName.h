@@ -7,7 +7,7 @@
 // without a year), the characters Windows and network shares refuse
 // (\ / : * ? " < > | and control characters) replaced by "_", a name
 // Windows reserves (CON, NUL, ...) followed by "_", at most 120 bytes in
-// UTF-8 with " (2)", " (3)" ... added when the name is taken.
+// UTF-8 with " (2)", " (3)" ... added when the name is taken; the title is cut first.
 QString CardFileName(const QString &title, const QString &year, int copy = 1);
 
 // The first name of CardFileName's series that names no file in the folder

@@ -4,6 +4,7 @@
 #include "import/CsvCollection.h"
 #include "import/ImportLimits.h"
 #include "import/XmlCollection.h"
+#include "poster/ImageLimits.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,7 +31,7 @@ QByteArray PositionBytes(const unz64_file_pos &position)
 
 QString TooLarge(const QString &name)
 {
-    return QStringLiteral("affiche de plus de %1 Mo refusée : %2").arg(kMaxPictureBytes >> 20).arg(name);
+    return QStringLiteral("affiche de plus de %1 Mo refusée : %2").arg(kMaxPictureFileBytes >> 20).arg(name);
 }
 
 } // namespace
@@ -129,7 +130,7 @@ PosterBytes CollectionSource::archiveEntry(const QString &name)
     QuaZipFile entry(m_zip.get());
     if (unzGoToFilePos64(m_zip->getUnzFile(), &position) != UNZ_OK || !entry.open(QIODevice::ReadOnly))
         return {{}, QStringLiteral("affiche illisible dans l'archive : %1").arg(name)};
-    const std::optional<QByteArray> bytes = ReadAtMost(entry, kMaxPictureBytes);
+    const std::optional<QByteArray> bytes = ReadAtMost(entry, kMaxPictureFileBytes);
     if (!bytes)
         return {{}, TooLarge(name)};
     return {*bytes, {}};
@@ -140,11 +141,11 @@ PosterBytes CollectionSource::pictureFile(const QString &path) const
     QFile file(path);
     if (!file.exists())
         return {{}, QStringLiteral("affiche introuvable : %1").arg(QDir::toNativeSeparators(path))};
-    if (file.size() > kMaxPictureBytes)
+    if (file.size() > kMaxPictureFileBytes)
         return {{}, TooLarge(QDir::toNativeSeparators(path))};
     if (!file.open(QIODevice::ReadOnly))
         return {{}, CannotRead(path, file.errorString())};
-    const std::optional<QByteArray> bytes = ReadAtMost(file, kMaxPictureBytes);
+    const std::optional<QByteArray> bytes = ReadAtMost(file, kMaxPictureFileBytes);
     if (!bytes)
         return {{}, CannotRead(path, file.errorString())};
     return {*bytes, {}};

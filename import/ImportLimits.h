@@ -5,5 +5,3 @@
 // An archive entry that inflates past this is refused: no collection's text
 // comes near it, and a hostile archive cannot fill the memory.
 inline constexpr qint64 kMaxArchiveEntryBytes = qint64(512) << 20;
-// A picture file past this is refused before it is read.
-inline constexpr qint64 kMaxPictureBytes = qint64(64) << 20;

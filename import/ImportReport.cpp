@@ -37,8 +37,8 @@ QString SummaryLine(const ImportReport &report)
                                        Count(report.skipped, "film ignoré", "films ignorés")}
                                .join(QStringLiteral(", "));
     if (report.status == ImportReport::Status::Cancelled)
-        return QStringLiteral("Importation arrêtée après %1 films sur %2 : %3")
-            .arg(report.created + report.skipped)
+        return QStringLiteral("Importation arrêtée après %1 sur %2 : %3")
+            .arg(Count(report.created + report.skipped, "film", "films"))
             .arg(report.films)
             .arg(counts);
     return counts;

@@ -2,13 +2,14 @@
 
 #include "import/CollectionText.h"
 #include "import/ImportLimits.h"
+#include "poster/ImageLimits.h"
 
 #include <QXmlStreamReader>
 
 namespace {
 
 // Base64 text of a picture past the limit once decoded.
-constexpr qint64 kMaxBase64Bytes = kMaxPictureBytes / 3 * 4 + 4;
+constexpr qint64 kMaxBase64Bytes = kMaxPictureFileBytes / 3 * 4 + 4;
 
 // The texts an element holds: the first text of each child ("<genres>
 // <genre>Drame</genre>", "<casts><cast><column>Anne</column><column>Rôle"
