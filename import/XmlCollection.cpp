@@ -117,22 +117,39 @@ void ReadTellico(QXmlStreamReader &xml, const FilmSink &films, const ImageSink &
     }
 }
 
+// The attributes that hold a film's fields, in formats that write them so.
+struct FilmAttributes
+{
+    const char *title, *originalTitle, *year, *minutes, *genres, *directors, *actors, *summary, *poster;
+};
+
+constexpr FilmAttributes kGcstarItem{"title",    "original", "date",     "time", "genre",
+                                     "director", "actors",   "synopsis", "image"};
+constexpr FilmAttributes kAntMovie{"TranslatedTitle", "OriginalTitle", "Year",        "Length", "Category",
+                                   "Director",        "Actors",        "Description", "Picture"};
+
+ImportedFilm FilmOfAttributes(const QXmlStreamAttributes &attributes, const FilmAttributes &names)
+{
+    const auto attribute = [&](const char *name) { return attributes.value(QLatin1String(name)).toString(); };
+    ImportedFilm imported;
+    Film &film = imported.film;
+    film.title = attribute(names.title);
+    film.originalTitle = attribute(names.originalTitle);
+    film.year = YearIn(attribute(names.year));
+    film.minutes = MinutesIn(attribute(names.minutes));
+    film.genres = SplitNames(attribute(names.genres));
+    film.directors = SplitNames(attribute(names.directors));
+    for (const QString &actor : SplitNames(attribute(names.actors)))
+        film.cast << WithoutRole(actor);
+    film.summary = attribute(names.summary);
+    imported.poster = attribute(names.poster).trimmed();
+    return imported;
+}
+
 void ReadGcstarItem(QXmlStreamReader &xml, const FilmSink &films)
 {
-    ImportedFilm item;
+    ImportedFilm item = FilmOfAttributes(xml.attributes(), kGcstarItem);
     Film &film = item.film;
-    const QXmlStreamAttributes attributes = xml.attributes();
-    const auto attribute = [&](const char *name) { return attributes.value(QLatin1String(name)).toString(); };
-    film.title = attribute("title");
-    film.originalTitle = attribute("original");
-    film.year = YearIn(attribute("date"));
-    film.minutes = MinutesIn(attribute("time"));
-    film.directors = SplitNames(attribute("director"));
-    film.genres = SplitNames(attribute("genre"));
-    for (const QString &actor : SplitNames(attribute("actors")))
-        film.cast << WithoutRole(actor);
-    film.summary = attribute("synopsis");
-    item.poster = attribute("image").trimmed();
     // Newer files write the lists, and some fields, as elements.
     while (xml.readNextStartElement()) {
         const QStringView name = xml.name();
@@ -160,20 +177,7 @@ void ReadGcstar(QXmlStreamReader &xml, const FilmSink &films)
 
 void ReadAntMovie(QXmlStreamReader &xml, const FilmSink &films)
 {
-    const QXmlStreamAttributes attributes = xml.attributes();
-    const auto attribute = [&](const char *name) { return attributes.value(QLatin1String(name)).toString(); };
-    ImportedFilm movie;
-    Film &film = movie.film;
-    film.title = attribute("TranslatedTitle");
-    film.originalTitle = attribute("OriginalTitle");
-    film.year = YearIn(attribute("Year"));
-    film.minutes = MinutesIn(attribute("Length"));
-    film.genres = SplitNames(attribute("Category"));
-    film.directors = SplitNames(attribute("Director"));
-    for (const QString &actor : SplitNames(attribute("Actors")))
-        film.cast << WithoutRole(actor);
-    film.summary = attribute("Description");
-    movie.poster = attribute("Picture").trimmed();
+    ImportedFilm movie = FilmOfAttributes(xml.attributes(), kAntMovie);
     xml.skipCurrentElement();
     films(std::move(movie));
 }

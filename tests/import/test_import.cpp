@@ -4,14 +4,18 @@
 #include "card/CardReader.h"
 #include "card/CardWriter.h"
 #include "catalogue/CatalogueExport.h"
+#include "catalogue/ImportWindow.h"
 #include "film/PosterFit.h"
 #include "import/CappedDevice.h"
 #include "import/CardFileName.h"
 #include "import/ImportRun.h"
 #include "support/CardBytes.h"
 #include "support/Pictures.h"
+#include "support/ScriptedDesktop.h"
 #include "support/TestFiles.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QtTest>
 
 #include <quazip.h>
@@ -231,6 +235,28 @@ private slots:
         QCOMPARE(QDir(path("cancelled")).entryList(QDir::Files), QStringList{"Nosferatu (1922).fsc"});
     }
 
+    void windowReportsAndSavesIt()
+    {
+        ScriptedDesktop desktop;
+        desktop.files = {kFixtures + "/gcstar/films.gcs", path("rapport.txt")};
+        QDir().mkpath(path("catalogue"));
+        ImportWindow *window = ImportCollection(nullptr, path("catalogue"));
+        QVERIFY(window);
+        QSignalSpy ended(window, &ImportWindow::importEnded);
+        QVERIFY(ended.wait(10000));
+        QCOMPARE(window->lblEtat->text(),
+                 "<b>Importation terminée</b><br>2 fiches créées, 1 film sans affiche, 0 champ raccourci, 0 film "
+                 "ignoré<br>Dans « " + path("catalogue/films") + " »");
+        QCOMPARE(window->cmdAnnuler->text(), "Fermer");
+        window->cmdEnregistrer->click();
+        QCOMPARE(QString::fromUtf8(ReadBytes(path("rapport.txt"))),
+                 "Importation de « " + kFixtures + "/gcstar/films.gcs » dans « " + path("catalogue/films")
+                     + " »\r\nAlien, le huitième passager (1979).fsc : Affiche PNG convertie en JPEG\r\n2 fiches "
+                       "créées, 1 film sans affiche, 0 champ raccourci, 0 film ignoré\r\n");
+        QCOMPARE(desktop.dialogs.first().filters.first().patterns, "*.tc;*.gcs;*.xml;*.csv");
+        window->close();
+    }
+
     void fileNames_data()
     {
         QTest::addColumn<QString>("title");
@@ -314,5 +340,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestImport)
+QTEST_MAIN(TestImport)
 #include "test_import.moc"
