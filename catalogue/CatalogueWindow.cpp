@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueFolder.h"
 #include "catalogue/CatalogueModel.h"
 #include "catalogue/FolderWatch.h"
+#include "catalogue/ImportWindow.h"
 #include "catalogue/Thumbnails.h"
 #include "platform/Desktop.h"
 #include "platform/FileDialogs.h"
@@ -129,6 +130,7 @@ void CatalogueWindow::createMenus()
     tblFiches->addAction(mnuAfficher);
     mnuModifier = Item(file, QStringLiteral("&Modifier"), QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuExporter = Item(file, QStringLiteral("E&xporter..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    mnuImporter = Item(file, QStringLiteral("&Importer..."), QKeySequence(Qt::CTRL | Qt::Key_I));
     file->addSeparator();
     mnuFermer = Item(file, QStringLiteral("&Fermer"), QKeySequence(Qt::CTRL | Qt::Key_W));
     // The headers' clicks from the keyboard: the same column again reverses.
@@ -156,6 +158,7 @@ void CatalogueWindow::createMenus()
     connect(mnuAfficher, &QAction::triggered, this, &CatalogueWindow::showCard);
     connect(mnuModifier, &QAction::triggered, this, &CatalogueWindow::editCard);
     connect(mnuExporter, &QAction::triggered, this, &CatalogueWindow::exportRows);
+    connect(mnuImporter, &QAction::triggered, this, [this] { ImportCollection(this, m_folder); });
     connect(mnuFermer, &QAction::triggered, this, &QWidget::close);
     connect(find, &QAction::triggered, txtRechercher, [this] {
         txtRechercher->setFocus();

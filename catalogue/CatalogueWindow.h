@@ -25,6 +25,7 @@ public:
     QAction *mnuAfficher = nullptr;
     QAction *mnuModifier = nullptr;
     QAction *mnuExporter = nullptr;
+    QAction *mnuImporter = nullptr;
     QAction *mnuFermer = nullptr;
     CatalogueModel *model = nullptr;
 

@@ -15,6 +15,10 @@ inline constexpr int kImageAllocationLimitMb = 96;
 inline constexpr qint64 kThumbnailMaxPosterBytes = qint64(64) << 20;
 inline constexpr int kThumbnailAllocationLimitMb = 64;
 
+// A picture file brought in (an imported poster) past this is refused before
+// it is read: no poster needs it, and a hostile file cannot fill the memory.
+inline constexpr qint64 kMaxPictureFileBytes = qint64(64) << 20;
+
 // Sets Qt's image reader allocation limit for the whole program; called once
 // at start.
 void LimitImageAllocation();

@@ -2,6 +2,7 @@
 #include "platform/FrenchTranslations.h"
 #include "platform/TerminationSignals.h"
 #include "poster/ImageLimits.h"
+#include "start/CommandLine.h"
 #include "start/Startup.h"
 
 #include <QApplication>
@@ -21,10 +22,24 @@ bool HasDisplay()
 #endif
 }
 
+QStringList RawArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // The forms without a window need no display.
+    if (const QStringList arguments = RawArguments(argc, argv); IsWindowlessCommand(arguments)) {
+        QCoreApplication app(argc, argv);
+        LimitImageAllocation();
+        return RunWindowlessCommand(arguments);
+    }
     if (!HasDisplay()) {
         std::fputs("Fichoscope : aucun affichage graphique (ni DISPLAY, ni WAYLAND_DISPLAY, ni QT_QPA_PLATFORM).\n",
                    stderr);
