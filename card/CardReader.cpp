@@ -29,6 +29,7 @@ CardReadResult ReadCardFile(const QString &cardPath)
     switch (header.status) {
     case IoStatus::Ok: break;
     case IoStatus::NotACard: return Failed(IoStatus::notACard());
+    case IoStatus::MissingFile:
     case IoStatus::Failed: return Failed(IoStatus::failure(CannotRead(file)));
     }
     CardReadResult result;

@@ -24,6 +24,7 @@ CardPoster ReadCardPoster(const QString &cardPath)
     switch (header.status) {
     case IoStatus::Ok: break;
     case IoStatus::NotACard: return Damaged(QStringLiteral("ce n'est pas une fiche"));
+    case IoStatus::MissingFile:
     case IoStatus::Failed: return Damaged(card.errorString());
     }
     if (!header.whole)

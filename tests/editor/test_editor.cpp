@@ -26,7 +26,7 @@ using EditorAction = std::function<void(frmMain &, ScriptedDesktop &)>;
 struct MessageRow { EditorAction action; MessageRequest message; };
 struct NumberRow { QString box, text, kept; };
 enum class Input { Typed, Pasted, Composed };
-struct LimitRow { QString box; Input how; int length; int kept; QByteArray openedHours; };
+struct LimitRow { QString box; Input how; int length; int kept; QByteArray openedHours{}; };
 struct PosterRow { QSize pixels; QRect shown; int outerHeight; };
 Q_DECLARE_METATYPE(MessageRow)
 Q_DECLARE_METATYPE(NumberRow)
