@@ -14,9 +14,11 @@ constexpr int kMaxMinutes = 9 * 60 + 59;
 constexpr QChar kNoBreakSpace = QChar(0xA0);
 const QString kEllipsis = QStringLiteral("…");
 
-// Letters that NFD leaves whole and Windows-1252 lacks, with their base letter.
+// Letters that NFD leaves whole and Windows-1252 lacks, with their base
+// letter; and the hyphens it lacks, which join names ("Jean‑Pierre").
 constexpr std::pair<char16_t, char16_t> kBaseLetters[] = {
-    {u'Ł', u'L'}, {u'ł', u'l'}, {u'Đ', u'D'}, {u'đ', u'd'}, {u'ı', u'i'}, {u'Ħ', u'H'}, {u'ħ', u'h'},
+    {u'Ł', u'L'}, {u'ł', u'l'}, {u'Đ', u'D'},      {u'đ', u'd'},      {u'ı', u'i'},
+    {u'Ħ', u'H'}, {u'ħ', u'h'}, {u'\u2010', u'-'}, {u'\u2011', u'-'},
 };
 
 bool HeldByCodePage(QStringView text)

@@ -42,9 +42,9 @@ private slots:
             << FitRow{{"A", "", 12345, 61}, {"A", "", " 1", "01"}, {"Année 12345 ignorée"}};
         QTest::newRow("past 9 h 59") << FitRow{{"B", "", 1999, 600}, {"B", "1999"}, {"Durée de 600 min ignorée"}};
         QTest::newRow("letters to their base") << FitRow{
-            {"Popiół i diament", "", 1958, 0, {"drame ★"}, {"Andrzej Wajda"}, {"Ewa Krzyżewska", "Jiří Menzel"}},
-            {"Popi\xf3l i diament", "1958", "", "", "Drame", "Andrzej Wajda", "Ewa Krzyzewska|Jir\xed Menzel|"},
-            {"« ł » remplacé par « l »", "« ★ » retiré", "« ż » remplacé par « z »", "« ř » remplacé par « r »"}};
+            {"Popiół i diament", "", 1958, 0, {"drame ★"}, {"Andrzej Wajda"}, {"Ewa Krzyżewska", "Jiří Menzel", "Jean\u2011Pierre"}},
+            {"Popi\xf3l i diament", "1958", "", "", "Drame", "Andrzej Wajda", "Ewa Krzyzewska|Jir\xed Menzel|Jean-Pierre|"},
+            {"« ł » remplacé par « l »", "« ★ » retiré", "« ż » remplacé par « z »", "« ř » remplacé par « r »", "« \u2011 » remplacé par « - »"}};
         QTest::newRow("code page kept, accents composed") << FitRow{
             {"L’Œil du maître", "", 0, 0, {}, {"Ame\u0301lie Straße", "Đorđe Šimić"}},
             {"L\x92\x8cil du ma\xeetre", "", "", "", "", "Am\xe9lie Stra\xdf" "e, Dorde \x8aimic"},
