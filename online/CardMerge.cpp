@@ -24,8 +24,8 @@ MergedCard MergeIntoCard(const CardRecord &card, bool cardHasPoster, const CardR
         return std::all_of(fields.begin(), fields.end(), [&record](CardRecord::Field f) { return IsBlank(record, f); });
     };
     const std::initializer_list<std::initializer_list<CardRecord::Field>> groups = {
-        {CardRecord::Titre},  {CardRecord::Annee},       {CardRecord::DureeH, CardRecord::DureeMin},
-        {CardRecord::Type},   {CardRecord::Realisateur}, {CardRecord::Acteurs},
+        {CardRecord::Titre}, {CardRecord::Annee},       {CardRecord::DureeH, CardRecord::DureeMin},
+        {CardRecord::Type},  {CardRecord::Realisateur}, {CardRecord::Acteurs},
         {CardRecord::Resume}};
     for (const auto &group : groups) {
         if (!Takes(!blank(card, group), !blank(fitted, group), replaceFilled))

@@ -16,7 +16,7 @@ constexpr int kApiKeyLength = 32;
 QString SettingsPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::ConfigLocation)
-           + QStringLiteral("/fichoscope/fichoscope.conf");
+        + QStringLiteral("/fichoscope/fichoscope.conf");
 }
 
 QString TmdbKey()

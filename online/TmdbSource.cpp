@@ -61,9 +61,10 @@ void TmdbSource::fetchDetails(int row, qint64 id)
         if (movie->film.summary.isEmpty())
             fetchEnglishOverview(row, id);
         if (!movie->posterPath.isEmpty())
-            fetchPoster(row, ApiUrl(m_settings.endpoints.tmdbImages,
-                                    {QStringLiteral("t"), QStringLiteral("p"), QStringLiteral("w780"),
-                                     movie->posterPath.mid(1)}));
+            fetchPoster(
+                row,
+                ApiUrl(m_settings.endpoints.tmdbImages,
+                       {QStringLiteral("t"), QStringLiteral("p"), QStringLiteral("w780"), movie->posterPath.mid(1)}));
         partDone(row);
     });
 }
@@ -71,8 +72,8 @@ void TmdbSource::fetchDetails(int row, qint64 id)
 void TmdbSource::fetchEnglishOverview(int row, qint64 id)
 {
     addPart(row);
-    const QUrl url = apiUrl({QStringLiteral("movie"), QString::number(id)},
-                            {{QStringLiteral("language"), QStringLiteral("en-US")}});
+    const QUrl url =
+        apiUrl({QStringLiteral("movie"), QString::number(id)}, {{QStringLiteral("language"), QStringLiteral("en-US")}});
     fetch(url, kMaxAnswerBytes, [this, row](const WebAnswer &answer) {
         const std::optional<TmdbMovie> movie = answer.ok() ? ParseTmdbMovie(answer.body) : std::nullopt;
         if (movie)

@@ -19,12 +19,10 @@ QString TransportFailure(const QNetworkReply &reply)
     case QNetworkReply::RemoteHostClosedError:
         return QStringLiteral("Le serveur a coupé la connexion avant la fin de sa réponse.");
     case QNetworkReply::TemporaryNetworkFailureError:
-    case QNetworkReply::NetworkSessionFailedError:
-        return QStringLiteral("Pas de réseau.");
+    case QNetworkReply::NetworkSessionFailedError: return QStringLiteral("Pas de réseau.");
     case QNetworkReply::SslHandshakeFailedError:
         return QStringLiteral("Échec de la connexion sécurisée (TLS) avec %1.").arg(reply.url().host());
-    default:
-        return QStringLiteral("Erreur réseau : %1.").arg(reply.errorString());
+    default: return QStringLiteral("Erreur réseau : %1.").arg(reply.errorString());
     }
 }
 
@@ -36,9 +34,9 @@ QString Failure(const QNetworkReply &reply, int status)
         return QStringLiteral("Le serveur %1 ne répond pas (délai dépassé).").arg(reply.url().host());
     if (status == 429) {
         const QByteArray wait = reply.rawHeader("Retry-After").trimmed();
-        return wait.isEmpty() ? QStringLiteral("Trop de requêtes : le service demande d'attendre.")
-                              : QStringLiteral("Trop de requêtes : le service demande d'attendre %1 s.")
-                                    .arg(QString::fromLatin1(wait));
+        return wait.isEmpty()
+            ? QStringLiteral("Trop de requêtes : le service demande d'attendre.")
+            : QStringLiteral("Trop de requêtes : le service demande d'attendre %1 s.").arg(QString::fromLatin1(wait));
     }
     if (status >= 400)
         return QStringLiteral("Le serveur a répondu par une erreur (HTTP %1).").arg(status);
@@ -136,12 +134,13 @@ void WebFetcher::finish(QNetworkReply *reply, Request request)
     if (wait >= 0) {
         request.retried = true;
         ++m_waiting;
-        QTimer::singleShot(wait * 1000, this, [this, generation = m_generation, request = std::move(request)]() mutable {
-            if (generation != m_generation)
-                return;
-            --m_waiting;
-            start(std::move(request));
-        });
+        QTimer::singleShot(wait * 1000, this,
+                           [this, generation = m_generation, request = std::move(request)]() mutable {
+                               if (generation != m_generation)
+                                   return;
+                               --m_waiting;
+                               start(std::move(request));
+                           });
         return;
     }
     WebAnswer answer;

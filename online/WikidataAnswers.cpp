@@ -19,8 +19,12 @@ QJsonArray Claims(const QJsonObject &entity, const char *property)
 
 QJsonValue MainValue(const QJsonValue &claim)
 {
-    return claim.toObject().value(QLatin1String("mainsnak")).toObject().value(QLatin1String("datavalue")).toObject().value(
-        QLatin1String("value"));
+    return claim.toObject()
+        .value(QLatin1String("mainsnak"))
+        .toObject()
+        .value(QLatin1String("datavalue"))
+        .toObject()
+        .value(QLatin1String("value"));
 }
 
 QStringList ItemIds(const QJsonObject &entity, const char *property)
@@ -64,9 +68,9 @@ int Minutes(const QJsonObject &entity)
         const double amount = quantity.value(QLatin1String("amount")).toString().toDouble();
         const QString unit = quantity.value(QLatin1String("unit")).toString();
         const double minutes = unit == QLatin1String(kMinute) ? amount
-                               : unit == QLatin1String(kHour) ? amount * 60
-                               : unit == QLatin1String(kSecond) ? amount / 60
-                                                                : 0;
+            : unit == QLatin1String(kHour)                    ? amount * 60
+            : unit == QLatin1String(kSecond)                  ? amount / 60
+                                                              : 0;
         if (minutes >= 1 && minutes < 100000)
             return int(minutes + 0.5);
     }
@@ -78,7 +82,8 @@ WikidataFilm ReadFilm(const QString &id, const QJsonObject &entity)
     WikidataFilm film;
     film.id = id;
     const QJsonArray titles = Claims(entity, "P1476");
-    film.originalTitle = titles.isEmpty() ? QString() : MainValue(titles.first()).toObject().value(QLatin1String("text")).toString();
+    film.originalTitle =
+        titles.isEmpty() ? QString() : MainValue(titles.first()).toObject().value(QLatin1String("text")).toString();
     film.title = Label(entity, "fr");
     if (film.title.isEmpty())
         film.title = !film.originalTitle.isEmpty() ? film.originalTitle : Label(entity, "en");
@@ -103,8 +108,8 @@ WikidataFilm ReadFilm(const QString &id, const QJsonObject &entity)
 std::optional<QStringList> ParseWikidataSearch(QByteArrayView json)
 {
     const std::optional<QJsonObject> answer = JsonObject(json);
-    const QJsonValue search = answer ? answer->value(QLatin1String("query")).toObject().value(QLatin1String("search"))
-                                     : QJsonValue();
+    const QJsonValue search =
+        answer ? answer->value(QLatin1String("query")).toObject().value(QLatin1String("search")) : QJsonValue();
     if (!search.isArray())
         return std::nullopt;
     QStringList ids;

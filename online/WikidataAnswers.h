@@ -15,12 +15,12 @@
 // A film as Wikidata's entity describes it: people and genres by their ids.
 struct WikidataFilm
 {
-    QString id;            // "Q2262932"
-    QString title;         // the French label, else the title (P1476), else the English label
-    QString originalTitle; // the title (P1476)
-    int year = 0;          // the earliest publication date (P577)
-    int minutes = 0;       // the duration (P2047)
-    QStringList genreIds;  // P136
+    QString id;              // "Q2262932"
+    QString title;           // the French label, else the title (P1476), else the English label
+    QString originalTitle;   // the title (P1476)
+    int year = 0;            // the earliest publication date (P577)
+    int minutes = 0;         // the duration (P2047)
+    QStringList genreIds;    // P136
     QStringList directorIds; // P57
     QStringList castIds;     // P161, in the entity's order
     QString posterFile;      // the film poster on Commons (P3383)

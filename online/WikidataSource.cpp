@@ -77,9 +77,11 @@ void WikidataSource::fetchFilms(const QStringList &ids)
         for (int row = 0; row < m_found.size(); ++row) {
             fetchSummary(row);
             if (!m_found[row].posterFile.isEmpty())
-                fetchPoster(row, ApiUrl(m_settings.endpoints.commons,
-                                        {QStringLiteral("wiki"), QStringLiteral("Special:FilePath"), m_found[row].posterFile},
-                                        {{QStringLiteral("width"), QStringLiteral("780")}}));
+                fetchPoster(
+                    row,
+                    ApiUrl(m_settings.endpoints.commons,
+                           {QStringLiteral("wiki"), QStringLiteral("Special:FilePath"), m_found[row].posterFile},
+                           {{QStringLiteral("width"), QStringLiteral("780")}}));
         }
     });
 }
@@ -88,7 +90,8 @@ void WikidataSource::fetchLabels()
 {
     QStringList ids;
     for (const WikidataFilm &film : std::as_const(m_found)) {
-        for (const QString &id : film.genreIds.mid(0, kGenresNamed) + film.directorIds + film.castIds.mid(0, kCastNamed)) {
+        for (const QString &id :
+             film.genreIds.mid(0, kGenresNamed) + film.directorIds + film.castIds.mid(0, kCastNamed)) {
             if (!ids.contains(id))
                 ids.append(id);
         }
@@ -140,8 +143,9 @@ void WikidataSource::fetchSummary(int row)
         if (summary)
             m_films[row].film.summary = *summary;
         else
-            addProblem(row, QStringLiteral("Résumé non reçu : ")
-                                + (answer.ok() ? QStringLiteral("réponse inattendue de Wikipédia.") : answer.error));
+            addProblem(row,
+                       QStringLiteral("Résumé non reçu : ")
+                           + (answer.ok() ? QStringLiteral("réponse inattendue de Wikipédia.") : answer.error));
         partDone(row);
     });
 }

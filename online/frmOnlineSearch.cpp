@@ -215,6 +215,7 @@ void frmOnlineSearch::fill()
     m_result = MergeIntoCard(m_card, m_cardHasPoster, FitFilm(found.film).record, !poster.bytes.isEmpty(),
                              m_chkReplace->isChecked());
     m_poster = m_result.takePoster ? poster.bytes : QByteArray();
+    m_posterProblem = poster.ok() ? QString() : QStringLiteral("Affiche refusée : %1.").arg(poster.problem);
     m_source->cancel();
     accept();
 }

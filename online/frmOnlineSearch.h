@@ -16,7 +16,7 @@ class QPushButton;
 
 // "Rechercher en ligne": finds films by title, shows each as the card will
 // store it, and fills the card with the one chosen. The card is not touched
-// here: result() tells what to apply once the window is accepted.
+// here: filled() tells what to apply once the window is accepted.
 class frmOnlineSearch : public QDialog
 {
     Q_OBJECT
@@ -25,9 +25,11 @@ public:
                     QWidget *parent = nullptr);
     ~frmOnlineSearch() override;
 
-    const MergedCard &result() const { return m_result; }
-    // The poster to store when result().takePoster, as a card stores it.
+    const MergedCard &filled() const { return m_result; }
+    // The poster to store when filled().takePoster, as a card stores it.
     const QByteArray &poster() const { return m_poster; }
+    // French, when the film's poster was refused: the texts were taken alone.
+    const QString &posterProblem() const { return m_posterProblem; }
 
 private:
     void buildControls();
@@ -47,6 +49,7 @@ private:
     int m_fillRow = -1; // the film to fill with once its details come
     MergedCard m_result;
     QByteArray m_poster;
+    QString m_posterProblem;
 
     QLineEdit *m_txtFilm = nullptr;
     QListWidget *m_lstFilms = nullptr;

@@ -12,8 +12,8 @@ struct Recorded
 {
     enum Mode { Whole, Cut, Silent }; // Cut: half the body, then the connection closes
     int status = 200;
-    QByteArray body;
-    QByteArray headers; // extra header lines, each ending in "\r\n"
+    QByteArray body{};
+    QByteArray headers{}; // extra header lines, each ending in "\r\n"
     Mode mode = Whole;
 };
 
