@@ -27,7 +27,9 @@ void ReadTitles(const QJsonObject &movie, Film &film)
     film.year = Year(movie);
 }
 
-QStringList Names(const QJsonArray &people)
+// The names of a JSON array of people, or of a list of them.
+template <typename People>
+QStringList Names(const People &people)
 {
     QStringList names;
     for (const QJsonValue &person : people) {
@@ -41,19 +43,14 @@ QStringList Names(const QJsonArray &people)
 // credits.cast in billing order ("order"), those without one last.
 QStringList Cast(const QJsonArray &cast)
 {
-    QList<QJsonObject> people;
-    for (const QJsonValue &person : cast)
-        people.append(person.toObject());
-    const auto order = [](const QJsonObject &person) {
-        const QJsonValue value = person.value(QLatin1String("order"));
-        return value.isDouble() ? value.toDouble() : 1e9;
+    QList<QJsonValue> people(cast.begin(), cast.end());
+    const auto order = [](const QJsonValue &person) {
+        const QJsonValue value = person.toObject().value(QLatin1String("order"));
+        return value.isDouble() ? value.toDouble() : 1e300;
     };
     std::stable_sort(people.begin(), people.end(),
-                     [&order](const QJsonObject &a, const QJsonObject &b) { return order(a) < order(b); });
-    QJsonArray sorted;
-    for (const QJsonObject &person : people)
-        sorted.append(person);
-    return Names(sorted);
+                     [&order](const QJsonValue &a, const QJsonValue &b) { return order(a) < order(b); });
+    return Names(people);
 }
 
 QStringList Directors(const QJsonArray &crew)
