@@ -435,7 +435,7 @@ private slots:
         qputenv("FICHOSCOPE_TMDB_URL", server.url().toEncoded());
         qputenv("FICHOSCOPE_TMDB_IMAGES_URL", server.url().toEncoded());
         qputenv("FICHOSCOPE_TMDB_KEY", "0123456789abcdef0123456789abcdef");
-        m_e->txtTitre->setText("Batman Begins");
+        Named<QLineEdit>(*m_e, "txtTitre")->setText("Batman Begins");
         WhenModal([](QWidget *window) {
             QTest::keyClick(window->findChild<QLineEdit *>("txtFilm"), Qt::Key_Return);
             auto *list = window->findChild<QListWidget *>("lstFilms");
@@ -443,15 +443,17 @@ private slots:
             QTest::keyClick(list, Qt::Key_Return);
             QTRY_VERIFY(!window->isVisible());
         });
-        QCOMPARE(m_e->mnuFileOnline->shortcut(), QKeySequence("Ctrl+L"));
-        m_e->mnuFileOnline->trigger();
+        auto *online = Named<QAction>(*m_e, "mnuFileOnline");
+        QCOMPARE(online->shortcut(), QKeySequence("Ctrl+L"));
+        online->trigger();
         qunsetenv("FICHOSCOPE_TMDB_KEY");
-        QCOMPARE(m_e->txtTitre->text(), "Batman Begins");
-        QCOMPARE(m_e->txtAnnee->text(), "2019");
-        QCOMPARE(m_e->txtDuree1->text() + ":" + m_e->txtDuree2->text(), "2:03");
-        QCOMPARE(m_e->txtRealisateur->text(), "James Gray");
+        const auto text = [this](const char *box) { return Named<QLineEdit>(*m_e, box)->text(); };
+        QCOMPARE(text("txtTitre"), "Batman Begins");
+        QCOMPARE(text("txtAnnee"), "2019");
+        QCOMPARE(text("txtDuree1") + ":" + text("txtDuree2"), "2:03");
+        QCOMPARE(text("txtRealisateur"), "James Gray");
         QCOMPARE(Listed(*m_e), QStringList({"Brad Pitt", "Tommy Lee Jones", "Ruth Negga"}));
-        QVERIFY(m_e->imgAffiche->isVisible());
+        QVERIFY(Named<QWidget>(*m_e, "imgAffiche")->isVisible());
         QCOMPARE(ShownTitle(*m_e), "Fichoscope [Nouveau*]");
     }
 };
