@@ -28,8 +28,7 @@ void ReadTitles(const QJsonObject &movie, Film &film)
 }
 
 // The names of a JSON array of people, or of a list of them.
-template <typename People>
-QStringList Names(const People &people)
+template <typename People> QStringList Names(const People &people)
 {
     QStringList names;
     for (const QJsonValue &person : people) {
