@@ -186,8 +186,9 @@ void frmOnlineSearch::showFilm(int row)
         item->setIcon(PosterIcon(found.poster));
     if (row == m_lstFilms->currentRow())
         showChosen();
+    // Later, once the source is done telling: filling stops it.
     if (row == m_fillRow && found.detailed)
-        fill();
+        QMetaObject::invokeMethod(this, &frmOnlineSearch::fill, Qt::QueuedConnection);
 }
 
 void frmOnlineSearch::showChosen()
@@ -207,6 +208,7 @@ void frmOnlineSearch::fill()
     if (row < 0 || row >= m_source->films().size())
         return setStatus(QStringLiteral("Choisissez un film dans la liste."));
     const FoundFilm &found = m_source->films().at(row);
+    m_fillRow = -1;
     if (!found.detailed) {
         m_fillRow = row;
         return setStatus(QStringLiteral("Détails du film en cours de chargement…"));
