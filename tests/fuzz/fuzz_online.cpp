@@ -3,19 +3,9 @@
 // together.
 #include "online/TmdbAnswers.h"
 #include "online/WikidataAnswers.h"
+#include "FuzzCheck.h"
 
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
