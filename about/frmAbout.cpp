@@ -1,5 +1,6 @@
 #include "about/frmAbout.h"
 
+#include "online/WebIdentity.h"
 #include "platform/Centre.h"
 #include "platform/Desktop.h"
 #include "platform/Fonts.h"
@@ -18,8 +19,6 @@
 namespace {
 
 constexpr char kAuthorLine[] = "Par l'équipe Fichoscope";
-constexpr char kWebAddress[] = "https://fichoscope.example.org";
-constexpr char kMailAddress[] = "fichoscope@example.org";
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QRect &where)
 {
@@ -62,7 +61,8 @@ frmAbout::frmAbout(QWidget *parent, AppVersion version)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowIcon(AppIcon());
     setFont(SansSerif());
-    setFixedSize(TwipsRect(0, 0, 5250, 1575).size());
+    // The buttons' row, then TMDb's attribution below it.
+    setFixedSize(TwipsRect(0, 0, 5250, 2070).size());
     setMouseTracking(true);
 
     auto *picIcon = new QLabel(this);
@@ -102,6 +102,11 @@ frmAbout::frmAbout(QWidget *parent, AppVersion version)
         open(QUrl(QStringLiteral("mailto:") + QLatin1String(kMailAddress) + QStringLiteral("?Subject=")
                   + QLatin1String(kAppTitle)));
     });
+
+    auto *lblAttribution =
+        MakeLabel(this, "lblAttribution", QString::fromUtf8(kTmdbAttribution), TwipsRect(240, 1545, 4740, 390));
+    lblAttribution->setWordWrap(true);
+    SetTextColour(lblAttribution, Qt::black);
 
     // Default (Enter) and cancel (Escape, which a dialog maps to reject).
     auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);

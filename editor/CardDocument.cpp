@@ -26,6 +26,15 @@ void CardDocument::setRecord(const CardRecord &record)
     setModified(true);
 }
 
+void CardDocument::fill(const CardRecord &record, bool takePoster, const QByteArray &poster)
+{
+    m_record = record;
+    if (takePoster)
+        replacePoster(poster);
+    emit replaced();
+    setModified(true);
+}
+
 QString CardDocument::name() const
 {
     return isNew() ? QString::fromLatin1(kNewCardName) : QFileInfo(m_path).fileName();
@@ -39,12 +48,17 @@ void CardDocument::setModified(bool modified)
 
 void CardDocument::setPoster(const QByteArray &poster)
 {
+    replacePoster(poster);
+    setModified(true);
+}
+
+void CardDocument::replacePoster(const QByteArray &poster)
+{
     m_poster = poster;
     // A new card is written whole anyway.
     if (!isNew())
         m_posterChanged = true;
     m_posterLeftInFile = false;
-    setModified(true);
 }
 
 bool CardDocument::restorePoster()

@@ -27,6 +27,9 @@ public:
     void setField(CardRecord::Field field, const QString &stored);
     // Many fields at once, as a fill from another source makes them.
     void setRecord(const CardRecord &record);
+    // A fill from the web: the texts and, with `takePoster`, the poster, all
+    // at once.
+    void fill(const CardRecord &record, bool takePoster, const QByteArray &poster);
 
     // The card's file; empty for a card never saved nor opened.
     const QString &path() const { return m_path; }
@@ -77,6 +80,7 @@ private:
         friend bool operator==(const DiskStamp &, const DiskStamp &) = default;
     };
     static DiskStamp stampOf(const QString &path);
+    void replacePoster(const QByteArray &poster);
     IoStatus concludeWrite(const QString &path, IoStatus status);
     void takeFile(const QString &path);
 

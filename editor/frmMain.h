@@ -49,6 +49,8 @@ public:
     bool save();
     void saveAs();
     void preview();
+    // Fills the card from a film found online, through the document.
+    void searchOnline();
 
     // The poster commands.
     void choosePoster();
@@ -106,6 +108,7 @@ private:
     QAction *mnuFileSaveAs = nullptr;
     QAction *mnuFileSep1 = nullptr;
     QAction *mnuFilePrev = nullptr;
+    QAction *mnuFileOnline = nullptr;
     QAction *mnuFileCatalogue = nullptr;
     QAction *mnuFileSep2 = nullptr;
     QAction *mnuFileExit = nullptr;

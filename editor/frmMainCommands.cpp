@@ -3,6 +3,7 @@
 #include "about/frmAbout.h"
 #include "editor/ActorsList.h"
 #include "editor/DocumentCommands.h"
+#include "online/frmOnlineSearch.h"
 #include "platform/Desktop.h"
 #include "platform/FileDialogs.h"
 #include "platform/MouseClick.h"
@@ -75,6 +76,7 @@ void frmMain::connectCommands()
     connect(mnuFileSave, &QAction::triggered, this, &frmMain::save);
     connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::saveAs);
     connect(mnuFilePrev, &QAction::triggered, this, &frmMain::preview);
+    connect(mnuFileOnline, &QAction::triggered, this, &frmMain::searchOnline);
     connect(mnuFileCatalogue, &QAction::triggered, this, &frmMain::catalogueRequested);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::close);
     connect(mnuPopFull, &QAction::triggered, this, &frmMain::viewFullSize);
@@ -169,4 +171,14 @@ void frmMain::closeEvent(QCloseEvent *event)
         }
     }
     event->accept();
+}
+
+void frmMain::searchOnline()
+{
+    frmOnlineSearch window(m_document.record(), !m_document.poster().isEmpty(), OnlineSettings::current(), this);
+    if (window.exec() != QDialog::Accepted)
+        return;
+    m_document.fill(window.filled().record, window.filled().takePoster, window.poster());
+    if (!window.posterProblem().isEmpty())
+        ShowMessage(this, window.posterProblem(), MessageButtons::Ok, MessageIcon::Warning);
 }

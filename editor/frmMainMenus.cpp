@@ -40,6 +40,8 @@ void frmMain::createMenus()
     mnuFileSaveAs = Item(mnuFile, "mnuFileSaveAs", QStringLiteral("Enregistrer so&us..."));
     mnuFileSep1 = Separator(mnuFile, "mnuFileSep1");
     mnuFilePrev = Item(mnuFile, "mnuFilePrev", QStringLiteral("&Prévisualiser"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFileOnline =
+        Item(mnuFile, "mnuFileOnline", QStringLiteral("Rechercher en &ligne..."), QKeySequence(Qt::CTRL | Qt::Key_L));
     mnuFileCatalogue =
         Item(mnuFile, "mnuFileCatalogue", QStringLiteral("&Catalogue..."), QKeySequence(Qt::CTRL | Qt::Key_K));
     mnuFileSep2 = Separator(mnuFile, "mnuFileSep2");

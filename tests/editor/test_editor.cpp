@@ -11,6 +11,7 @@
 #include "editor/frmMain.h"
 #include "support/CardBytes.h"
 #include "support/Pictures.h"
+#include "support/RecordedServer.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestFiles.h"
 
@@ -19,6 +20,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
 
@@ -419,6 +421,40 @@ private slots:
         drop(Named<QLineEdit>(*m_e, "txtType"), {5, 5}, WriteBytes(path("faux.fsc"), "no card"));
         QCOMPARE(m_user->messages.size(), 2);
         QCOMPARE(ShownTitle(*m_e) + Named<QLineEdit>(*m_e, "txtTitre")->text(), "Fichoscope [c.fsc]Alien");
+    }
+
+    // Ctrl+L: the film chosen fills the card at once, poster included; a
+    // field already filled stays; the card is then modified.
+    void fillsFromTheWeb()
+    {
+        RecordedServer server;
+        server.route("/3/search/movie", {{200, RecordedAnswer("tmdb-search.json")}});
+        server.route("/3/movie/", {{200, RecordedAnswer("tmdb-movie.json")}});
+        server.route("/t/p/w780/", {{200, Picture({78, 117})}});
+        qputenv("no_proxy", "127.0.0.1");
+        qputenv("FICHOSCOPE_TMDB_URL", server.url().toEncoded());
+        qputenv("FICHOSCOPE_TMDB_IMAGES_URL", server.url().toEncoded());
+        qputenv("FICHOSCOPE_TMDB_KEY", "0123456789abcdef0123456789abcdef");
+        Named<QLineEdit>(*m_e, "txtTitre")->setText("Batman Begins");
+        WhenModal([](QWidget *window) {
+            QTest::keyClick(window->findChild<QLineEdit *>("txtFilm"), Qt::Key_Return);
+            auto *list = window->findChild<QListWidget *>("lstFilms");
+            QTRY_VERIFY(list->count() > 0);
+            QTest::keyClick(list, Qt::Key_Return);
+            QTRY_VERIFY(!window->isVisible());
+        });
+        auto *online = Named<QAction>(*m_e, "mnuFileOnline");
+        QCOMPARE(online->shortcut(), QKeySequence("Ctrl+L"));
+        online->trigger();
+        qunsetenv("FICHOSCOPE_TMDB_KEY");
+        const auto text = [this](const char *box) { return Named<QLineEdit>(*m_e, box)->text(); };
+        QCOMPARE(text("txtTitre"), "Batman Begins");
+        QCOMPARE(text("txtAnnee"), "2019");
+        QCOMPARE(text("txtDuree1") + ":" + text("txtDuree2"), "2:03");
+        QCOMPARE(text("txtRealisateur"), "James Gray");
+        QCOMPARE(Listed(*m_e), QStringList({"Brad Pitt", "Tommy Lee Jones", "Ruth Negga"}));
+        QVERIFY(Named<QWidget>(*m_e, "imgAffiche")->isVisible());
+        QCOMPARE(ShownTitle(*m_e), "Fichoscope [Nouveau*]");
     }
 };
 

@@ -2,20 +2,14 @@
 // checks what they do against the bytes they were given.
 #include "card/CardReader.h"
 #include "card/CardWriter.h"
+#include "FuzzCheck.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 QByteArray Slurp(const QString &path)
 {

@@ -3,6 +3,7 @@
 // card writing. A file that cannot be read writes nothing; every film read
 // becomes a card or is counted as skipped.
 #include "import/ImportRun.h"
+#include "FuzzCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,17 +11,6 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
