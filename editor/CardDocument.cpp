@@ -19,13 +19,6 @@ void CardDocument::setField(CardRecord::Field field, const QString &stored)
     setModified(true);
 }
 
-void CardDocument::setRecord(const CardRecord &record)
-{
-    m_record = record;
-    emit replaced();
-    setModified(true);
-}
-
 void CardDocument::fill(const CardRecord &record, bool takePoster, const QByteArray &poster)
 {
     m_record = record;

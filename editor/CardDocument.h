@@ -25,8 +25,6 @@ public:
     QString field(CardRecord::Field field) const;
     // One edit: the field's text as stored. The card is then modified.
     void setField(CardRecord::Field field, const QString &stored);
-    // Many fields at once, as a fill from another source makes them.
-    void setRecord(const CardRecord &record);
     // A fill from the web: the texts and, with `takePoster`, the poster, all
     // at once.
     void fill(const CardRecord &record, bool takePoster, const QByteArray &poster);
