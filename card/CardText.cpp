@@ -90,6 +90,15 @@ QString MinutesForEditor(const QString &stored, const QLocale &locale)
     return *value < 0 ? u'-' + digits : digits;
 }
 
+QString RunningTimeText(const QString &storedHours, const QString &storedMinutes)
+{
+    const QString hours = storedHours.trimmed();
+    const QString minutes = storedMinutes.trimmed();
+    if (hours.isEmpty() && minutes.isEmpty())
+        return {};
+    return hours + u'h' + minutes;
+}
+
 QString SummaryForRecord(const QString &boxText)
 {
     QString text = boxText;

@@ -41,6 +41,11 @@ QString HoursForRecord(const QString &typed, const QLocale &locale);
 QString HoursForEditor(const QString &stored, const QLocale &locale);
 QString MinutesForEditor(const QString &stored, const QLocale &locale);
 
+// "1h57" from the stored hours and minutes, each without its blanks, as
+// the catalogue and the printed pages write the running time; empty when
+// neither is filled.
+QString RunningTimeText(const QString &storedHours, const QString &storedMinutes);
+
 // The summary is stored with CR LF line breaks; the editor's box uses LF.
 QString SummaryForRecord(const QString &boxText);
 QString SummaryForEditor(const QString &stored);

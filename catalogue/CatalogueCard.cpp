@@ -40,11 +40,7 @@ QString CatalogueCard::title() const
 
 QString CatalogueCard::duration() const
 {
-    const QString hours = text(CardRecord::DureeH).trimmed();
-    const QString minutes = text(CardRecord::DureeMin).trimmed();
-    if (hours.isEmpty() && minutes.isEmpty())
-        return {};
-    return hours + u'h' + minutes;
+    return RunningTimeText(text(CardRecord::DureeH), text(CardRecord::DureeMin));
 }
 
 int CatalogueCard::year() const
