@@ -2,7 +2,6 @@
 
 #include "card/CardFileIo.h"
 #include "card/CardText.h"
-#include "poster/CardPoster.h"
 #include "poster/PosterThumbnail.h"
 
 #include <QBuffer>
@@ -20,11 +19,7 @@ QString Actors(const CatalogueCard &card)
 
 QString ThumbnailAddress(const QString &cardPath)
 {
-    const CardPoster poster = ReadCardPoster(cardPath);
-    if (!poster.status.ok() || poster.bytes.isEmpty())
-        return {};
-    QString error;
-    const QImage image = DecodeThumbnail(poster.bytes, kHtmlThumbnail, error);
+    const QImage image = CardThumbnail(cardPath, kHtmlThumbnail);
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);

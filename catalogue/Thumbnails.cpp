@@ -1,20 +1,10 @@
 #include "catalogue/Thumbnails.h"
 
-#include "poster/CardPoster.h"
 #include "poster/PosterThumbnail.h"
 
 namespace {
 
 constexpr int kCacheKilobytes = 4 * 1024;
-
-QImage LoadThumbnail(const QString &cardPath, int bound)
-{
-    const CardPoster poster = ReadCardPoster(cardPath);
-    if (!poster.status.ok() || poster.bytes.isEmpty())
-        return {};
-    QString error;
-    return DecodeThumbnail(poster.bytes, bound, error);
-}
 
 } // namespace
 
@@ -40,7 +30,7 @@ QImage Thumbnails::thumbnail(const QString &cardPath)
         m_pending.insert(cardPath);
         const int bound = m_bound;
         m_pool.start([this, cardPath, bound] {
-            const QImage image = LoadThumbnail(cardPath, bound);
+            const QImage image = CardThumbnail(cardPath, bound);
             QMetaObject::invokeMethod(
                 this, [this, cardPath, image] { take(cardPath, image); }, Qt::QueuedConnection);
         });

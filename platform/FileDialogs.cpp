@@ -21,6 +21,36 @@ QStandardPaths::StandardLocation Location(SpecialFolder folder)
     return QStandardPaths::HomeLocation;
 }
 
+// What a file to write is asked for with.
+struct SaveKind
+{
+    QString title;
+    QList<FileFilter> filters;
+    QString extension; // proposed with the name
+    QString (*complete)(const QString &chosen);
+};
+
+// The dialog in the documents folder, then "Le fichier existe déjà. Le
+// remplacer ?" for an existing file, No asking again. Empty when the user
+// cancelled.
+QString AskTarget(QWidget *parent, const SaveKind &kind, const QString &defaultName)
+{
+    for (;;) {
+        const QString chosen = ShowFileDialog(parent, kind.title, kind.filters, SpecialFolder::Documents,
+                                              FileChoice::SaveTarget, defaultName, kind.extension);
+        if (chosen.isEmpty())
+            return {};
+        // The question is asked for the file that will really be written,
+        // extension included, so that no file is replaced unasked.
+        const QString target = kind.complete(chosen);
+        if (!FileExists(target)
+            || ShowMessage(parent, QStringLiteral("Le fichier existe déjà. Le remplacer ?"), MessageButtons::YesNo,
+                           MessageIcon::Question, Answer::Yes)
+                == Answer::Yes)
+            return target;
+    }
+}
+
 } // namespace
 
 QList<FileFilter> CardFilters()
@@ -46,22 +76,23 @@ QString SpecialFolderPath(SpecialFolder folder)
     return path.endsWith(u'/') ? path : path + u'/';
 }
 
-QString InitialFileName(const QString &defaultName)
+QString InitialFileName(const QString &defaultName, const QString &extension)
 {
     if (defaultName.isEmpty())
         return {};
-    const bool hasExtension = defaultName.right(4).toLower() == QStringLiteral(".fsc");
-    return (hasExtension ? defaultName : defaultName + QStringLiteral(".fsc")).left(kMaxInitialName);
+    const bool hasExtension = defaultName.endsWith(extension, Qt::CaseInsensitive);
+    return (hasExtension ? defaultName : defaultName + extension).left(kMaxInitialName);
 }
 
 QString ShowFileDialog(QWidget *parent, const QString &title, const QList<FileFilter> &filters,
-                       SpecialFolder startFolder, FileChoice choice, const QString &defaultName)
+                       SpecialFolder startFolder, FileChoice choice, const QString &defaultName,
+                       const QString &extension)
 {
     FileDialogRequest request;
     request.title = title;
     request.filters = filters;
     request.startFolder = SpecialFolderPath(startFolder);
-    request.initialName = InitialFileName(defaultName);
+    request.initialName = InitialFileName(defaultName, extension);
     request.choice = choice;
     return CurrentDesktop().chooseFile(parent, request).trimmed();
 }
@@ -74,20 +105,21 @@ QString WithCardExtension(const QString &path)
     return hasExtension ? path : path + QStringLiteral(".fsc");
 }
 
+QString WithPdfExtension(const QString &path)
+{
+    return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".pdf");
+}
+
 QString AskSaveTarget(QWidget *parent, const QString &defaultName)
 {
-    for (;;) {
-        const QString chosen = ShowFileDialog(parent, QString::fromUtf8(kCardDialogTitle), CardFilters(),
-                                              SpecialFolder::Documents, FileChoice::SaveTarget, defaultName);
-        if (chosen.isEmpty())
-            return {};
-        // The question is asked for the file that will really be written,
-        // extension included, so that no card is replaced unasked.
-        const QString target = WithCardExtension(chosen);
-        if (!FileExists(target)
-            || ShowMessage(parent, QStringLiteral("Le fichier existe déjà. Le remplacer ?"), MessageButtons::YesNo,
-                           MessageIcon::Question, Answer::Yes)
-                == Answer::Yes)
-            return target;
-    }
+    return AskTarget(parent,
+                     {QString::fromUtf8(kCardDialogTitle), CardFilters(), QStringLiteral(".fsc"), WithCardExtension},
+                     defaultName);
+}
+
+QString AskPdfTarget(QWidget *parent, const QString &defaultName)
+{
+    const QList<FileFilter> filters{{QStringLiteral("Documents PDF (*.pdf)"), QStringLiteral("*.pdf")}};
+    return AskTarget(parent, {QStringLiteral("Exporter en PDF"), filters, QStringLiteral(".pdf"), WithPdfExtension},
+                     defaultName);
 }

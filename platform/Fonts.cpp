@@ -39,11 +39,17 @@ QFont SansSerif(double points)
     return font;
 }
 
-QFont TitleFont()
+QFont BoldSansSerif(double points)
 {
-    QFont font = SansSerif(13.5);
+    QFont font = SansSerif(points);
     font.setStyleName(QStringLiteral("Condensed Bold"));
     font.setBold(true);
+    return font;
+}
+
+QFont TitleFont()
+{
+    QFont font = BoldSansSerif(13.5);
     font.setUnderline(true);
     return font;
 }

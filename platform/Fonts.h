@@ -7,5 +7,7 @@
 // in the program, has the same line height at that size and, set a little
 // tighter, fits every caption in its box, on any machine whatever fonts it has.
 QFont SansSerif(double points = 8.25);
+// Its bold face, carried too.
+QFont BoldSansSerif(double points);
 // The title's: 13.5 pt, bold, underlined.
 QFont TitleFont();

@@ -1,5 +1,6 @@
 #include "poster/PosterThumbnail.h"
 
+#include "poster/CardPoster.h"
 #include "poster/ImageLimits.h"
 
 #include <QBuffer>
@@ -41,4 +42,13 @@ QImage DecodeThumbnail(const QByteArray &poster, int bound, QString &errorString
     if (image.isNull())
         errorString = reader.errorString();
     return image;
+}
+
+QImage CardThumbnail(const QString &cardPath, int bound)
+{
+    const CardPoster poster = ReadCardPoster(cardPath);
+    if (!poster.status.ok() || poster.bytes.isEmpty())
+        return {};
+    QString error;
+    return DecodeThumbnail(poster.bytes, bound, error);
 }

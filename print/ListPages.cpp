@@ -2,7 +2,6 @@
 
 #include "card/CardText.h"
 #include "platform/Fonts.h"
-#include "poster/CardPoster.h"
 #include "poster/PosterThumbnail.h"
 #include "print/PageMeasures.h"
 
@@ -54,16 +53,20 @@ QString CardCount(int count)
 } // namespace
 
 ListPages::ListPages(const QPagedPaintDevice &device, std::vector<PrintRow> rows, ListHeading heading)
-    : m_device(device), m_rows(std::move(rows)), m_heading(std::move(heading)), m_text(SansSerif(kListTextPoints)),
-      m_bold(BoldSansSerif(kListTextPoints)), m_title(BoldSansSerif(kListHeadingPoints)),
-      m_mm(MmToPixels(1, device)), m_lineHeight(QFontMetricsF(m_text, &device).lineSpacing())
+    : m_device(device)
+    , m_rows(std::move(rows))
+    , m_heading(std::move(heading))
+    , m_text(SansSerif(kListTextPoints))
+    , m_bold(BoldSansSerif(kListTextPoints))
+    , m_title(BoldSansSerif(kListHeadingPoints))
+    , m_mm(MmToPixels(1, device))
+    , m_lineHeight(QFontMetricsF(m_text, &device).lineSpacing())
 {
     m_rowHeight = qRound(kRowHeightMm * m_mm);
     m_columnsHeight = qCeil(m_lineHeight + 2 * m_mm);
     m_footHeight = qCeil(m_lineHeight + 2 * m_mm);
     const int headingLines = m_heading.search.isEmpty() ? 1 : 2;
-    m_headingHeight =
-        qCeil(QFontMetricsF(m_title, &device).lineSpacing() + headingLines * m_lineHeight + 4 * m_mm);
+    m_headingHeight = qCeil(QFontMetricsF(m_title, &device).lineSpacing() + headingLines * m_lineHeight + 4 * m_mm);
     const int rowsHeight = device.height() - m_columnsHeight - m_footHeight;
     m_rowsPerPage = std::max(1, rowsHeight / m_rowHeight);
     m_rowsFirstPage = std::max(1, (rowsHeight - m_headingHeight) / m_rowHeight);
@@ -106,8 +109,8 @@ int ListPages::drawHeading(QPainter &painter) const
     painter.drawText(QRectF(0, 0, m_device.width(), titleHeight), Qt::AlignLeft | Qt::TextSingleLine,
                      m_heading.folderName);
     const QLocale french(QLocale::French, QLocale::France);
-    QString info = french.toString(m_heading.date, QStringLiteral("d MMMM yyyy")) + QStringLiteral(" — ") +
-                   CardCount(int(m_rows.size()));
+    QString info = french.toString(m_heading.date, QStringLiteral("d MMMM yyyy")) + QStringLiteral(" — ")
+        + CardCount(int(m_rows.size()));
     if (!m_heading.search.isEmpty())
         info += QStringLiteral("\nRecherche : ") + m_heading.search;
     painter.setFont(m_text);
@@ -175,8 +178,8 @@ void ListPages::drawCell(QPainter &painter, const QRectF &cell, const QString &t
             continue;
         }
         painter.setFont(font);
-        const QString rest = QFontMetricsF(font, &m_device)
-                                 .elidedText(text.mid(line.textStart()), Qt::ElideRight, cell.width());
+        const QString rest =
+            QFontMetricsF(font, &m_device).elidedText(text.mid(line.textStart()), Qt::ElideRight, cell.width());
         painter.drawText(QPointF(cell.left(), line.y() + line.ascent()), rest);
     }
 }
@@ -185,9 +188,6 @@ QList<QImage> ListPages::thumbnails(int first, int count) const
 {
     const int bound = qRound(kThumbnailHeightMm * m_mm);
     const auto begin = m_rows.begin() + first;
-    return QtConcurrent::blockingMapped<QList<QImage>>(begin, begin + count, [bound](const PrintRow &row) {
-        const CardPoster poster = ReadCardPoster(row.path, kThumbnailMaxPosterBytes);
-        QString error;
-        return poster.status == CardPoster::Ok ? DecodeThumbnail(poster.bytes, bound, error) : QImage();
-    });
+    return QtConcurrent::blockingMapped<QList<QImage>>(
+        begin, begin + count, [bound](const PrintRow &row) { return CardThumbnail(row.path, bound); });
 }

@@ -73,6 +73,7 @@ void PrintCardFiles(QWidget *parent, const QStringList &paths, const QString &ti
     CardFilesJob job(paths, title);
     PrintWithDialog(parent, job);
     if (!job.failures().isEmpty())
-        ShowMessage(parent, QStringLiteral("Ces fiches n'ont pu être lues et manquent :\r") + job.failures().join(u'\r'),
+        ShowMessage(parent,
+                    QStringLiteral("Ces fiches n'ont pu être lues et manquent :\r") + job.failures().join(u'\r'),
                     MessageButtons::Ok, MessageIcon::Warning);
 }

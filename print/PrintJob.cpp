@@ -1,6 +1,6 @@
 #include "print/PrintJob.h"
 
-#include "card/FileCopy.h"
+#include "card/CardFileIo.h"
 #include "print/PageMeasures.h"
 
 #include <QPainter>
@@ -52,7 +52,8 @@ PrintOutcome PrintOn(PrintJob &job, QPrinter &printer, const PrintProgress &prog
     printer.setDocName(job.title());
     QPainter painter;
     if (!painter.begin(&printer))
-        return {false, IoStatus::failure(QStringLiteral("Impossible d'imprimer sur « %1 ».").arg(printer.printerName()))};
+        return {false,
+                IoStatus::failure(QStringLiteral("Impossible d'imprimer sur « %1 ».").arg(printer.printerName()))};
     if (!DrawSteps(job, painter, printer, progress)) {
         printer.abort();
         return {true, {}};

@@ -20,7 +20,7 @@ public:
     // The document's title.
     virtual QString title() const = 0;
     // Lays the job out for the device it is about to be drawn on.
-    virtual void begin(const QPagedPaintDevice &) {}
+    virtual void begin(const QPagedPaintDevice &) { }
     virtual int stepCount() const = 0;
     // Draws the step, starting a new page of the device where it needs one:
     // the device is on its first page at the first step.
@@ -38,8 +38,7 @@ struct [[nodiscard]] PrintOutcome
 
 // Writes the job as a PDF at the path, at kPdfResolution, whole or not at
 // all: a cancelled or failed job leaves the file at the path as it was.
-PrintOutcome WritePdf(PrintJob &job, const QString &path, const QPageLayout &layout,
-                      const PrintProgress &progress);
+PrintOutcome WritePdf(PrintJob &job, const QString &path, const QPageLayout &layout, const PrintProgress &progress);
 
 // Sends the job to the printer as its dialog set it up.
 PrintOutcome PrintOn(PrintJob &job, QPrinter &printer, const PrintProgress &progress);

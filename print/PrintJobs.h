@@ -12,7 +12,10 @@
 class CardJob final : public PrintJob
 {
 public:
-    explicit CardJob(PrintedCard card) : m_card(std::move(card)) {}
+    explicit CardJob(PrintedCard card)
+        : m_card(std::move(card))
+    {
+    }
     QString title() const override;
     int stepCount() const override { return 1; }
     void drawStep(QPainter &painter, QPagedPaintDevice &device, int step) override;
@@ -26,7 +29,11 @@ private:
 class CardFilesJob final : public PrintJob
 {
 public:
-    CardFilesJob(QStringList paths, QString title) : m_paths(std::move(paths)), m_title(std::move(title)) {}
+    CardFilesJob(QStringList paths, QString title)
+        : m_paths(std::move(paths))
+        , m_title(std::move(title))
+    {
+    }
     QString title() const override { return m_title; }
     int stepCount() const override { return int(m_paths.size()); }
     void drawStep(QPainter &painter, QPagedPaintDevice &device, int step) override;
@@ -43,7 +50,11 @@ private:
 class ListJob final : public PrintJob
 {
 public:
-    ListJob(std::vector<PrintRow> rows, ListHeading heading) : m_rows(std::move(rows)), m_heading(std::move(heading)) {}
+    ListJob(std::vector<PrintRow> rows, ListHeading heading)
+        : m_rows(std::move(rows))
+        , m_heading(std::move(heading))
+    {
+    }
     QString title() const override { return m_heading.folderName; }
     void begin(const QPagedPaintDevice &device) override;
     int stepCount() const override { return m_pages ? m_pages->pageCount() : 0; }

@@ -7,7 +7,10 @@
 #include <vector>
 
 TextFlow::TextFlow(QPainter &painter, QPagedPaintDevice &device)
-    : m_painter(painter), m_device(device), m_area(0, 0, device.width(), device.height()), m_y(m_area.top())
+    : m_painter(painter)
+    , m_device(device)
+    , m_area(0, 0, device.width(), device.height())
+    , m_y(m_area.top())
 {
 }
 
