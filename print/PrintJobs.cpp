@@ -21,7 +21,7 @@ void CardFilesJob::drawStep(QPainter &painter, QPagedPaintDevice &device, int st
     const QString &path = m_paths.at(step);
     const CardReadResult card = ReadCardFile(path);
     if (!card.ok()) {
-        m_failures << QFileInfo(path).fileName() + QStringLiteral(" : ") + ReadFailureMessage(card);
+        m_failures << QFileInfo(path).fileName() + QStringLiteral(" : ") + card.status.errorString;
         return;
     }
     if (m_pageUsed)
