@@ -51,6 +51,8 @@ public:
     void preview();
     // Fills the card from a film found online, through the document.
     void searchOnline();
+    void print();
+    void exportPdf();
 
     // The poster commands.
     void choosePoster();
@@ -109,6 +111,8 @@ private:
     QAction *mnuFileSep1 = nullptr;
     QAction *mnuFilePrev = nullptr;
     QAction *mnuFileOnline = nullptr;
+    QAction *mnuFilePrint = nullptr;
+    QAction *mnuFilePdf = nullptr;
     QAction *mnuFileCatalogue = nullptr;
     QAction *mnuFileSep2 = nullptr;
     QAction *mnuFileExit = nullptr;

@@ -7,6 +7,8 @@
 #include "platform/Desktop.h"
 #include "platform/FileDialogs.h"
 #include "platform/MouseClick.h"
+#include "print/PrintCommands.h"
+#include "print/PrintJobs.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -77,6 +79,8 @@ void frmMain::connectCommands()
     connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::saveAs);
     connect(mnuFilePrev, &QAction::triggered, this, &frmMain::preview);
     connect(mnuFileOnline, &QAction::triggered, this, &frmMain::searchOnline);
+    connect(mnuFilePrint, &QAction::triggered, this, &frmMain::print);
+    connect(mnuFilePdf, &QAction::triggered, this, &frmMain::exportPdf);
     connect(mnuFileCatalogue, &QAction::triggered, this, &frmMain::catalogueRequested);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::close);
     connect(mnuPopFull, &QAction::triggered, this, &frmMain::viewFullSize);
@@ -150,6 +154,19 @@ void frmMain::preview()
     const IoStatus status = PreviewCard(m_document.record(), m_document.poster());
     if (!status.ok())
         TellFailure(this, status.errorString);
+}
+
+// The card as the document holds it, unsaved changes included.
+void frmMain::print()
+{
+    CardJob job({m_document.record(), m_document.poster()});
+    PrintWithDialog(this, job);
+}
+
+void frmMain::exportPdf()
+{
+    CardJob job({m_document.record(), m_document.poster()});
+    ExportPdfWithDialog(this, job, PdfName(m_document.path(), m_document.record()));
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -42,6 +42,8 @@ void frmMain::createMenus()
     mnuFilePrev = Item(mnuFile, "mnuFilePrev", QStringLiteral("&Prévisualiser"), QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFileOnline =
         Item(mnuFile, "mnuFileOnline", QStringLiteral("Rechercher en &ligne..."), QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuFilePrint = Item(mnuFile, "mnuFilePrint", QStringLiteral("&Imprimer..."));
+    mnuFilePdf = Item(mnuFile, "mnuFilePdf", QStringLiteral("Exporter en P&DF..."));
     mnuFileCatalogue =
         Item(mnuFile, "mnuFileCatalogue", QStringLiteral("&Catalogue..."), QKeySequence(Qt::CTRL | Qt::Key_K));
     mnuFileSep2 = Separator(mnuFile, "mnuFileSep2");

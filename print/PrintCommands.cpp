@@ -1,10 +1,12 @@
 #include "print/PrintCommands.h"
 
+#include "card/CardText.h"
 #include "platform/Desktop.h"
 #include "platform/FileDialogs.h"
 #include "print/PageMeasures.h"
 #include "print/PrintJobs.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -53,6 +55,11 @@ void PrintWithDialog(QWidget *parent, PrintJob &job)
         return;
     }
     WithProgress(parent, job, [&](const PrintProgress &progress) { return PrintOn(job, printer, progress); });
+}
+
+QString PdfName(const QString &cardPath, const CardRecord &record)
+{
+    return cardPath.isEmpty() ? TrimRight(record.text(CardRecord::Titre)) : QFileInfo(cardPath).completeBaseName();
 }
 
 void ExportPdfWithDialog(QWidget *parent, PrintJob &job, const QString &proposedName)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card/CardRecord.h"
 #include "print/PrintJob.h"
 
 #include <QStringList>
@@ -13,6 +14,10 @@ class QWidget;
 // Qt's print dialog, then the job on the printer. Printing to a file writes
 // the PDF whole or not at all.
 void PrintWithDialog(QWidget *parent, PrintJob &job);
+
+// The name proposed for a card's PDF: its file's, without the extension,
+// or its title for a card never saved.
+QString PdfName(const QString &cardPath, const CardRecord &record);
 
 // The file dialog in the documents folder, the name proposed with ".pdf",
 // then the PDF.

@@ -36,6 +36,7 @@ bool LoadViewer(const QString &cardPath)
         viewer = new frmInfos;
     viewer->fill(FillViewerLabels(card.record));
     viewer->PositionsLoad(poster);
+    viewer->setCard(card.record, cardPath);
     viewer->setVideoFile(FindVideoFile(cardPath));
     viewer->showViewer();
     return true;

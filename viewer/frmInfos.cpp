@@ -8,8 +8,11 @@
 #include "platform/MouseClick.h"
 #include "platform/PosterName.h"
 #include "platform/Twips.h"
+#include "print/PrintCommands.h"
+#include "print/PrintJobs.h"
 #include "resources/Resources.h"
 
+#include <QAction>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -109,6 +112,17 @@ frmInfos::frmInfos()
     m_cmdPlay->setObjectName(QStringLiteral("cmdPlay"));
     connect(m_cmdPlay, &QPushButton::clicked, this, &frmInfos::play);
 
+    // A right click anywhere offers them; their keys work from any control.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto command = [this](const QString &caption, QKeyCombination key, void (frmInfos::*run)()) {
+        auto *action = new QAction(caption, this);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, run);
+        addAction(action);
+    };
+    command(QStringLiteral("Imprimer..."), Qt::CTRL | Qt::SHIFT | Qt::Key_P, &frmInfos::print);
+    command(QStringLiteral("Exporter en PDF..."), Qt::CTRL | Qt::SHIFT | Qt::Key_D, &frmInfos::exportPdf);
+
     setTabOrder(m_cmdOK, m_cmdPlay);
     // The poster takes the focus too; OK keeps it when the window opens.
     m_cmdOK->setFocus();
@@ -169,6 +183,12 @@ void frmInfos::PositionsLoad(const PosterPicture &poster)
     m_imgAffiche->setVisible(g.posterShown);
     m_imgAffiche->setAccessibleName(PosterAccessibleName(g.posterShown));
     m_imgAffiche->setPixmap(shown);
+}
+
+void frmInfos::setCard(const CardRecord &record, const QString &path)
+{
+    m_record = record;
+    m_cardPath = path;
 }
 
 void frmInfos::setVideoFile(const QString &videoFile)
@@ -264,4 +284,17 @@ void frmInfos::play()
     // The player starts on its own; whatever the answer, the viewer goes.
     CurrentDesktop().openUrl(QUrl::fromLocalFile(strVideoFile));
     close();
+}
+
+// The card as shown: without the poster when it could not be shown.
+void frmInfos::print()
+{
+    CardJob job({m_record, m_poster.bytes()});
+    PrintWithDialog(this, job);
+}
+
+void frmInfos::exportPdf()
+{
+    CardJob job({m_record, m_poster.bytes()});
+    ExportPdfWithDialog(this, job, PdfName(m_cardPath, m_record));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card/CardRecord.h"
 #include "poster/PosterPicture.h"
 #include "viewer/ViewerLayout.h"
 #include "viewer/ViewerText.h"
@@ -27,6 +28,8 @@ public:
     // Takes the poster (null for none), lays the window out around it and
     // sizes the window.
     void PositionsLoad(const PosterPicture &poster);
+    // The card shown, which "Imprimer..." and "Exporter en PDF..." print.
+    void setCard(const CardRecord &record, const QString &path);
     // The video to play, or an empty text to disable "&Lecture".
     void setVideoFile(const QString &videoFile);
     // Shows the window modeless, centred on the screen when it was hidden.
@@ -45,12 +48,16 @@ private:
     void measureFrame();
     void showFullSize();
     void play();
+    void print();
+    void exportPdf();
 
     std::array<QLabel *, kViewerLabelCount> m_labels{};
     QLabel *m_lblTitre;
     QLabel *m_imgAffiche;
     QLabel *m_picAffiche; // the natural size's place; the picture is kept encoded
     PosterPicture m_poster;
+    CardRecord m_record;
+    QString m_cardPath;
     QFrame *m_lnRealWorld;
     QPushButton *m_cmdOK;
     QPushButton *m_cmdPlay;
