@@ -93,6 +93,23 @@ QByteArray CatalogueHtml(const std::vector<CatalogueCard> &cards, const QString 
     return html.toUtf8();
 }
 
+std::vector<PrintRow> PrintRows(const std::vector<CatalogueCard> &cards)
+{
+    std::vector<PrintRow> rows;
+    rows.reserve(cards.size());
+    for (const CatalogueCard &card : cards) {
+        PrintRow &row = rows.emplace_back(PrintRow{card.path, {}});
+        if (!card.readable) {
+            row.record.set(CardRecord::Titre, card.title());
+            row.record.set(CardRecord::Type, QString::fromLatin1(kUnreadableCard));
+            continue;
+        }
+        for (int field = 0; field < CardRecord::FieldCount; ++field)
+            row.record.set(CardRecord::Field(field), card.text(CardRecord::Field(field)));
+    }
+    return rows;
+}
+
 IoStatus WriteExport(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
@@ -106,6 +123,8 @@ ExportFormat ExportFormatOf(QString &path)
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("html") || suffix == QLatin1String("htm"))
         return ExportFormat::Html;
+    if (suffix == QLatin1String("pdf"))
+        return ExportFormat::Pdf;
     if (suffix.isEmpty())
         path += QStringLiteral(".csv");
     return ExportFormat::Csv;

@@ -2,6 +2,7 @@
 
 #include "card/IoStatus.h"
 #include "catalogue/CatalogueCard.h"
+#include "print/ListPages.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,10 +23,15 @@ QByteArray CatalogueCsv(const std::vector<CatalogueCard> &cards, const QString &
 // so that it reads offline.
 QByteArray CatalogueHtml(const std::vector<CatalogueCard> &cards, const QString &title);
 
+// The cards as the printed list takes them, a damaged one by its file's
+// name as "Fiche illisible".
+std::vector<PrintRow> PrintRows(const std::vector<CatalogueCard> &cards);
+
 // Writes the file whole or leaves the one at the path as it was.
 IoStatus WriteExport(const QString &path, const QByteArray &bytes);
 
 // The export format the chosen path asks for: HTML for ".html" or ".htm",
-// otherwise CSV; ".csv" is added to a name without extension.
-enum class ExportFormat { Csv, Html };
+// PDF for ".pdf", otherwise CSV; ".csv" is added to a name without
+// extension.
+enum class ExportFormat { Csv, Html, Pdf };
 ExportFormat ExportFormatOf(QString &path);

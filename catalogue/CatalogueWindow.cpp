@@ -6,8 +6,11 @@
 #include "catalogue/FolderWatch.h"
 #include "catalogue/ImportWindow.h"
 #include "catalogue/Thumbnails.h"
+#include "core/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/FileDialogs.h"
+#include "print/PrintCommands.h"
+#include "print/PrintJobs.h"
 #include "viewer/LoadViewer.h"
 
 #include <QFileInfo>
@@ -91,7 +94,7 @@ void CatalogueWindow::createControls()
     tblFiches->setAccessibleName(QStringLiteral("Fiches"));
     tblFiches->setModel(model);
     tblFiches->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblFiches->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblFiches->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tblFiches->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblFiches->setIconSize({48, 48});
     tblFiches->setWordWrap(false);
@@ -132,6 +135,9 @@ void CatalogueWindow::createMenus()
     mnuExporter = Item(file, QStringLiteral("E&xporter..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     mnuImporter = Item(file, QStringLiteral("&Importer..."), QKeySequence(Qt::CTRL | Qt::Key_I));
     file->addSeparator();
+    mnuImprimer = Item(file, QStringLiteral("&Imprimer..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuImprimerChoisies = Item(file, QStringLiteral("Imprimer les fiches c&hoisies..."), {});
+    file->addSeparator();
     mnuFermer = Item(file, QStringLiteral("&Fermer"), QKeySequence(Qt::CTRL | Qt::Key_W));
     // The headers' clicks from the keyboard: the same column again reverses.
     QMenu *sortMenu = menuBar()->addMenu(QStringLiteral("&Trier"));
@@ -159,6 +165,11 @@ void CatalogueWindow::createMenus()
     connect(mnuModifier, &QAction::triggered, this, &CatalogueWindow::editCard);
     connect(mnuExporter, &QAction::triggered, this, &CatalogueWindow::exportRows);
     connect(mnuImporter, &QAction::triggered, this, [this] { ImportCollection(this, m_folder); });
+    connect(mnuImprimer, &QAction::triggered, this, [this] {
+        const std::unique_ptr<PrintJob> job = listJob();
+        PrintWithDialog(this, *job);
+    });
+    connect(mnuImprimerChoisies, &QAction::triggered, this, &CatalogueWindow::printChosenCards);
     connect(mnuFermer, &QAction::triggered, this, &QWidget::close);
     connect(find, &QAction::triggered, txtRechercher, [this] {
         txtRechercher->setFocus();
@@ -199,7 +210,8 @@ void CatalogueWindow::exportRows()
     FileDialogRequest request;
     request.title = QStringLiteral("Exporter");
     request.filters = {{QStringLiteral("Tableau CSV (*.csv)"), QStringLiteral("*.csv")},
-                       {QStringLiteral("Page HTML (*.html)"), QStringLiteral("*.html;*.htm")}};
+                       {QStringLiteral("Page HTML (*.html)"), QStringLiteral("*.html;*.htm")},
+                       {QStringLiteral("Document PDF (*.pdf)"), QStringLiteral("*.pdf")}};
     request.startFolder = SpecialFolderPath(SpecialFolder::Documents);
     request.initialName = QFileInfo(m_folder).fileName() + QStringLiteral(".csv");
     request.choice = FileChoice::SaveTarget;
@@ -212,6 +224,12 @@ void CatalogueWindow::exportRows()
                        MessageIcon::Question, Answer::No)
             != Answer::Yes)
         return;
+    if (format == ExportFormat::Pdf) {
+        // Drawn page by page behind a progress window.
+        const std::unique_ptr<PrintJob> job = listJob();
+        ExportPdfTo(this, *job, path);
+        return;
+    }
 
     // The posters of an HTML page take a while: the window stays usable.
     mnuExporter->setEnabled(false);
@@ -232,6 +250,25 @@ void CatalogueWindow::exportRows()
             return WriteExport(
                 path, format == ExportFormat::Html ? CatalogueHtml(cards, title) : CatalogueCsv(cards, folder));
         }));
+}
+
+// The rows shown, in the order and with the search shown.
+std::unique_ptr<PrintJob> CatalogueWindow::listJob() const
+{
+    ListHeading heading{QFileInfo(m_folder).fileName(), CurrentClock().now().date(),
+                        CountLine(model->rowCount(), model->totalCount()), txtRechercher->text().trimmed()};
+    return std::make_unique<ListJob>(PrintRows(model->shownCards()), std::move(heading));
+}
+
+void CatalogueWindow::printChosenCards()
+{
+    QModelIndexList chosen = tblFiches->selectionModel()->selectedRows();
+    std::sort(chosen.begin(), chosen.end());
+    QStringList paths;
+    for (const QModelIndex &row : chosen)
+        paths << model->cardAt(row.row()).path;
+    if (!paths.isEmpty())
+        PrintCardFiles(this, paths, QFileInfo(m_folder).fileName());
 }
 
 void CatalogueWindow::updateCount()

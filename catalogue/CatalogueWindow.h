@@ -2,7 +2,10 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class CatalogueModel;
+class PrintJob;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -26,6 +29,8 @@ public:
     QAction *mnuModifier = nullptr;
     QAction *mnuExporter = nullptr;
     QAction *mnuImporter = nullptr;
+    QAction *mnuImprimer = nullptr;
+    QAction *mnuImprimerChoisies = nullptr;
     QAction *mnuFermer = nullptr;
     CatalogueModel *model = nullptr;
 
@@ -43,6 +48,8 @@ private:
     void showCard();
     void editCard();
     void exportRows();
+    std::unique_ptr<PrintJob> listJob() const;
+    void printChosenCards();
     void updateCount();
 
     QString m_folder;

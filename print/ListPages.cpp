@@ -44,12 +44,6 @@ std::array<QString, 5> Cells(const CardRecord &record)
             TrimRight(record.text(F::Realisateur))};
 }
 
-QString CardCount(int count)
-{
-    const QString number = QLocale(QLocale::French, QLocale::France).toString(count);
-    return count > 1 ? number + QStringLiteral(" fiches") : number + QStringLiteral(" fiche");
-}
-
 } // namespace
 
 ListPages::ListPages(const QPagedPaintDevice &device, std::vector<PrintRow> rows, ListHeading heading)
@@ -109,8 +103,8 @@ int ListPages::drawHeading(QPainter &painter) const
     painter.drawText(QRectF(0, 0, m_device.width(), titleHeight), Qt::AlignLeft | Qt::TextSingleLine,
                      m_heading.folderName);
     const QLocale french(QLocale::French, QLocale::France);
-    QString info = french.toString(m_heading.date, QStringLiteral("d MMMM yyyy")) + QStringLiteral(" — ")
-        + CardCount(int(m_rows.size()));
+    QString info =
+        french.toString(m_heading.date, QStringLiteral("d MMMM yyyy")) + QStringLiteral(" — ") + m_heading.count;
     if (!m_heading.search.isEmpty())
         info += QStringLiteral("\nRecherche : ") + m_heading.search;
     painter.setFont(m_text);

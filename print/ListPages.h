@@ -26,6 +26,7 @@ struct ListHeading
 {
     QString folderName;
     QDate date;
+    QString count;  // the number of cards as the caller words it: "12 fiches sur 2 000"
     QString search; // the words the rows were searched for; empty for none
 };
 

@@ -178,7 +178,7 @@ void TestPrint::listOf200Cards()
                                                   Picture({40, 60})));
         rows.push_back({card, CardRecord::fromBytes(ReadBytes(card).mid(7))});
     }
-    ListJob job(std::move(rows), {QStringLiteral("Ma collection"), QDate(2026, 12, 7), {}});
+    ListJob job(std::move(rows), {QStringLiteral("Ma collection"), QDate(2026, 12, 7), QStringLiteral("200 fiches"), {}});
     const QString path = pdf(job, QStringLiteral("list.pdf"));
 
     const QRegularExpressionMatch pages = QRegularExpression("\nPages: +(\\d+)\n").match(Poppler("pdfinfo", path));
