@@ -6,7 +6,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 
 PACKAGES=(cmake ninja-build g++ ccache qt6-base-dev qt6-translations-l10n libgl-dev libquazip1-qt6-dev
-  shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl)
+  shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl poppler-utils)
 
 ensure_packages() {
   local missing=()
