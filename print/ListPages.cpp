@@ -100,8 +100,9 @@ int ListPages::drawHeading(QPainter &painter) const
 {
     const double titleHeight = QFontMetricsF(m_title, &m_device).lineSpacing();
     painter.setFont(m_title);
-    painter.drawText(QRectF(0, 0, m_device.width(), titleHeight), Qt::AlignLeft | Qt::TextSingleLine,
-                     m_heading.folderName);
+    const QString name =
+        QFontMetricsF(m_title, &m_device).elidedText(m_heading.folderName, Qt::ElideRight, m_device.width());
+    painter.drawText(QRectF(0, 0, m_device.width(), titleHeight), Qt::AlignLeft | Qt::TextSingleLine, name);
     const QLocale french(QLocale::French, QLocale::France);
     QString info =
         french.toString(m_heading.date, QStringLiteral("d MMMM yyyy")) + QStringLiteral(" — ") + m_heading.count;

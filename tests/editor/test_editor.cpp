@@ -456,6 +456,24 @@ private slots:
         QVERIFY(Named<QWidget>(*m_e, "imgAffiche")->isVisible());
         QCOMPARE(ShownTitle(*m_e), "Fichoscope [Nouveau*]");
     }
+
+    // What is typed is printed before it is saved, and stays unsaved.
+    void pdfHoldsUnsavedEdits()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("poppler-utils is not installed");
+        Named<QLineEdit>(*m_e, "txtTitre")->setText("Les Enfants du paradis");
+        Named<QLineEdit>(*m_e, "txtType")->setText("Drame");
+        m_user->files = {path("enfants")};
+        Named<QAction>(*m_e, "mnuFilePdf")->trigger();
+        QCOMPARE(m_user->dialogs.last().title, "Exporter en PDF");
+        QCOMPARE(m_user->dialogs.last().initialName, "Les Enfants du paradis.pdf");
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {path("enfants.pdf"), "-"});
+        QVERIFY(pdftotext.waitForFinished());
+        QCOMPARE(pdftotext.readAllStandardOutput(), "Les Enfants du paradis\nType : Drame\n\n\f");
+        QCOMPARE(ShownTitle(*m_e), "Fichoscope [Nouveau*]");
+    }
 };
 
 QTEST_MAIN(TestEditor)

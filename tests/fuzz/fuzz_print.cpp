@@ -38,7 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static int argc = 1;
     static char name[] = "fuzz_print";
     static char *argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
+    // Never destroyed: at exit Qt's thread storage is gone before statics.
+    static const QGuiApplication *app = new QGuiApplication(argc, argv);
+    Q_UNUSED(app);
     static QTemporaryDir dir;
     static const bool limited = (LimitImageAllocation(), true);
     Q_UNUSED(limited);
