@@ -4,8 +4,19 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
+
+// Ends the benchmark when a step it measures did not do its work: a figure
+// from work left undone would mean nothing.
+inline void Require(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "benchmark: %s failed\n", what);
+        std::exit(1);
+    }
+}
 
 // The median wall time of repeated runs, in microseconds.
 inline double MedianMicros(int runs, const std::function<void()> &work)

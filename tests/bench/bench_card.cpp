@@ -16,14 +16,6 @@ namespace {
 
 constexpr int kRuns = 9;
 
-void Require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "bench_card: %s failed\n", what);
-        std::exit(1);
-    }
-}
-
 QString MakePoster(const QTemporaryDir &dir, const QString &name, qsizetype bytes)
 {
     QByteArray data(bytes, Qt::Uninitialized);

@@ -23,14 +23,6 @@ constexpr int kRuns = 3;
 constexpr int kFilms = 10000;
 constexpr int kFewFilms = 1000;
 
-void Require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "bench_import: %s failed\n", what);
-        std::exit(1);
-    }
-}
-
 // A poster as collections hold them: a JPEG of 200 x 300.
 QByteArray Poster()
 {

@@ -27,14 +27,6 @@ namespace {
 constexpr int kRuns = 9;
 constexpr int kListCards = 10000;
 
-void Require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "bench_print: %s failed\n", what);
-        std::exit(1);
-    }
-}
-
 QByteArray Jpeg(QSize size, QColor colour)
 {
     QImage image(size, QImage::Format_RGB32);

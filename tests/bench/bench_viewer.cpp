@@ -24,14 +24,6 @@ struct Ready
     double peakKb = 0;
 };
 
-void Require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "bench_viewer: %s failed\n", what);
-        std::exit(1);
-    }
-}
-
 // A photograph-like poster: smooth shading under fine noise, so that the
 // JPEG weighs what a real one does.
 QImage Poster()

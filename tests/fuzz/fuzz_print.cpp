@@ -1,5 +1,6 @@
 // Prints arbitrary files as cards, one per page and as a list, to PDF: the
 // texts and posters of any file must give a whole PDF, never a crash.
+#include "FuzzCheck.h"
 #include "card/CardRecord.h"
 #include "poster/ImageLimits.h"
 #include "print/PageMeasures.h"
@@ -10,15 +11,8 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // A PDF written whole: its header, and its trailer at the end.
 void CheckPdf(PrintJob &job, const QString &path)
