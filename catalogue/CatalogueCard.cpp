@@ -68,8 +68,10 @@ CatalogueCard ReadCatalogueCard(const QString &absolutePath)
     CatalogueCard card;
     card.path = absolutePath;
     QFile in(card.path);
-    if (!in.open(QIODevice::ReadOnly))
+    if (!in.open(QIODevice::ReadOnly)) {
+        card.settled = in.exists();
         return card;
+    }
     // Asked of the open file, which costs less than asking by path.
     card.modified = in.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch();
     card.size = in.size();
@@ -78,5 +80,6 @@ CatalogueCard ReadCatalogueCard(const QString &absolutePath)
     const CardHeader header = ReadCardHeader(in);
     card.setRecord(header.record);
     card.readable = header.ok();
+    card.settled = header.status != CardHeader::Ok || header.whole;
     return card;
 }

@@ -28,6 +28,9 @@ struct CatalogueCard
     bool readable = false; // false: a damaged or foreign file, shown by name
     qint64 modified = 0;   // milliseconds since the epoch
     qint64 size = 0;
+    // False for a card that vanished or was cut short while it was read,
+    // as one being written is: it is read again at the next look.
+    bool settled = true;
     TableKeys keys;
 
     // Keeps the record's fields without their padding: a few hundred bytes a

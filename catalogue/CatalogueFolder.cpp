@@ -1,11 +1,13 @@
 #include "catalogue/CatalogueFolder.h"
 
 #include <QDirIterator>
-#include <QHash>
 #include <QLocale>
 #include <QtConcurrent/QtConcurrentMap>
 
 namespace {
+
+constexpr qsizetype kFirstBatch = 200;
+constexpr qsizetype kLargestBatch = 4000;
 
 // The folders less those lying under another of them.
 QStringList Outermost(QStringList folders)
@@ -19,9 +21,29 @@ QStringList Outermost(QStringList folders)
     return outermost;
 }
 
+QString Cards(int count)
+{
+    return QLocale(QLocale::French, QLocale::France).toString(count)
+        + (count < 2 ? QStringLiteral(" fiche") : QStringLiteral(" fiches"));
+}
+
+// Reads the paths on every core and hands the settled cards over.
+bool ReadBatch(QStringList &paths, FolderListing &listing, const CardBatchSink &sink)
+{
+    std::vector<CatalogueCard> read =
+        QtConcurrent::blockingMapped<std::vector<CatalogueCard>>(paths, ReadCatalogueCard);
+    paths.clear();
+    std::vector<CatalogueCard> settled;
+    settled.reserve(read.size());
+    for (CatalogueCard &card : read)
+        (card.settled ? settled : listing.unsettled).push_back(std::move(card));
+    return settled.empty() || sink(std::move(settled));
+}
+
 } // namespace
 
-FolderListing ListFolders(const QStringList &folders, const std::vector<CatalogueCard> &known)
+FolderListing ListFolders(const QStringList &folders, const std::vector<CatalogueCard> &known,
+                          const CardBatchSink &sink)
 {
     QHash<QString, const CatalogueCard *> knownByPath;
     knownByPath.reserve(qsizetype(known.size()));
@@ -30,8 +52,10 @@ FolderListing ListFolders(const QStringList &folders, const std::vector<Catalogu
 
     FolderListing listing;
     listing.roots = Outermost(folders);
+    QStringList toRead;
+    qsizetype batch = kFirstBatch;
     for (const QString &root : listing.roots) {
-        listing.folders << root;
+        listing.folders.insert(root, QFileInfo(root).lastModified().toMSecsSinceEpoch());
         // Folders are listed whatever their names, cards by theirs.
         QDirIterator it(root, {QStringLiteral("*.fsc")},
                         QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden,
@@ -40,22 +64,35 @@ FolderListing ListFolders(const QStringList &folders, const std::vector<Catalogu
             const QFileInfo file = it.nextFileInfo();
             if (file.isDir()) {
                 if (!file.isSymLink())
-                    listing.folders << file.absoluteFilePath();
+                    listing.folders.insert(file.absoluteFilePath(), file.lastModified().toMSecsSinceEpoch());
                 continue;
             }
             const QString path = file.absoluteFilePath();
+            listing.found.insert(path);
             const CatalogueCard *old = knownByPath.value(path, nullptr);
-            if (old && old->modified == file.lastModified().toMSecsSinceEpoch() && old->size == file.size())
-                listing.cards.push_back(*old);
-            else
-                listing.changed << path;
+            if (old && old->modified == file.lastModified().toMSecsSinceEpoch() && old->size == file.size()) {
+                if (!old->settled) { // unchanged since the last look: it is as it stays
+                    CatalogueCard card = *old;
+                    card.settled = true;
+                    if (!sink({std::move(card)}))
+                        return listing;
+                }
+                continue;
+            }
+            toRead << path;
+            if (toRead.size() >= batch) {
+                if (!ReadBatch(toRead, listing, sink))
+                    return listing;
+                batch = std::min(batch * 2, kLargestBatch);
+            }
         }
     }
-    // The cards are read on every core.
-    std::vector<CatalogueCard> read =
-        QtConcurrent::blockingMapped<std::vector<CatalogueCard>>(listing.changed, ReadCatalogueCard);
-    listing.cards.insert(listing.cards.end(), std::make_move_iterator(read.begin()),
-                         std::make_move_iterator(read.end()));
+    if (!toRead.isEmpty())
+        ReadBatch(toRead, listing, sink);
+    // One shown before stays as it was until it settles.
+    for (const CatalogueCard &card : listing.unsettled)
+        if (!knownByPath.contains(card.path))
+            listing.found.remove(card.path);
     return listing;
 }
 
@@ -70,7 +107,10 @@ bool LiesUnder(const QString &path, const QStringList &folders)
 
 QString CountLine(int shown, int total)
 {
-    const QLocale french(QLocale::French, QLocale::France);
-    return french.toString(shown) + (shown < 2 ? QStringLiteral(" fiche sur ") : QStringLiteral(" fiches sur "))
-        + french.toString(total);
+    return Cards(shown) + QStringLiteral(" sur ") + QLocale(QLocale::French, QLocale::France).toString(total);
+}
+
+QString ReadingLine(int read)
+{
+    return QStringLiteral("Lecture… ") + Cards(read);
 }

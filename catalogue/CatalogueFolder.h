@@ -2,27 +2,45 @@
 
 #include "catalogue/CatalogueCard.h"
 
+#include <QHash>
+#include <QSet>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
-// The cards found by listing folders, and the folders found on the way.
+// Each folder and its modification time, in milliseconds since the epoch.
+using FolderTimes = QHash<QString, qint64>;
+
+// What listing folders found, less the cards it read, which it hands over
+// in batches as it goes.
 struct FolderListing
 {
     QStringList roots;   // the folders listed, none lying under another
-    QStringList folders; // the roots and every folder under them
-    std::vector<CatalogueCard> cards;
-    QStringList changed; // the cards read from their files: new, or changed since known
+    FolderTimes folders; // the roots and every folder under them
+    QSet<QString> found; // every card lying there, read or known
+    // Cards that vanished or were cut short while read: not listed, and
+    // given back as known at the next look, which takes them if unchanged.
+    std::vector<CatalogueCard> unsettled;
 };
 
-// The cards (files named *.fsc) lying in the folders and their subfolders.
-// Links to folders are not followed and only plain files are opened, so that
-// no entry can hold the listing up. A card already known whose file has kept
-// its date and size is taken as it is rather than read again.
-FolderListing ListFolders(const QStringList &folders, const std::vector<CatalogueCard> &known = {});
+// Takes the cards read so far; false stops the listing.
+using CardBatchSink = std::function<bool(std::vector<CatalogueCard> &&cards)>;
+
+// Lists the cards (files named *.fsc) lying in the folders and their
+// subfolders. Links to folders are not followed and only plain files are
+// opened, so that no entry can hold the listing up. A card already known
+// whose file has kept its date and size is not read again and not handed
+// over; the others are read on every core and handed over in batches, small
+// at first so that the first rows come at once.
+FolderListing ListFolders(const QStringList &folders, const std::vector<CatalogueCard> &known,
+                          const CardBatchSink &sink);
 
 // Whether the path lies in one of the folders or below.
 bool LiesUnder(const QString &path, const QStringList &folders);
 
-// "12 fiches sur 2 000": the rows shown and all the cards.
+// "12 fiches sur 2 000": the rows shown and all the cards. Numbers are
+// grouped as QLocale writes French: by a narrow no-break space.
 QString CountLine(int shown, int total);
+// "Lecture… 4 200 fiches": the cards read so far by the first listing.
+QString ReadingLine(int read);

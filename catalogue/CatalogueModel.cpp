@@ -6,9 +6,20 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kThumbnailBound = 48;
+
+void ListInParts(QPromise<ListingPart> &promise, const QStringList &folders, const std::vector<CatalogueCard> &known)
+{
+    FolderListing listing = ListFolders(folders, known, [&promise](std::vector<CatalogueCard> &&cards) {
+        promise.addResult(ListingPart{std::make_shared<std::vector<CatalogueCard>>(std::move(cards)), nullptr});
+        return !promise.isCanceled();
+    });
+    promise.addResult(ListingPart{nullptr, std::make_shared<FolderListing>(std::move(listing))});
+}
 
 } // namespace
 
@@ -20,12 +31,26 @@ CatalogueModel::CatalogueModel(QObject *parent)
         if (const int row = rowOf(path); row >= 0)
             emit dataChanged(index(row, 0), index(row, 0), {Qt::DecorationRole, Qt::AccessibleTextRole});
     });
-    connect(&m_listing, &QFutureWatcher<FolderListing>::finished, this, [this] {
+    connect(&m_listing, &QFutureWatcher<ListingPart>::resultsReadyAt, this, [this](int begin, int end) {
+        for (int i = begin; i < end; ++i) {
+            const ListingPart part = m_listing.resultAt(i);
+            if (part.cards)
+                takeBatch(std::move(*part.cards));
+            else
+                endListing(std::move(*part.end));
+        }
+    });
+    connect(&m_listing, &QFutureWatcher<ListingPart>::finished, this, [this] {
         m_listingRuns = false;
-        takeListing(m_listing.future().takeResult());
         if (!m_waitingFolders.isEmpty())
             startListing();
     });
+}
+
+CatalogueModel::~CatalogueModel()
+{
+    // The listing holds copies only: it stops at its next batch.
+    m_listing.cancel();
 }
 
 int CatalogueModel::rowCount(const QModelIndex &parent) const
@@ -76,15 +101,12 @@ QVariant CatalogueModel::headerData(int section, Qt::Orientation orientation, in
 
 void CatalogueModel::sort(int column, Qt::SortOrder order)
 {
-    rebuildRows([&] {
-        m_sortColumn = CatalogueColumn(column);
-        m_sortOrder = order;
-    });
-}
-
-void CatalogueModel::setCards(std::vector<CatalogueCard> cards)
-{
-    rebuildRows([&] { m_cards = std::move(cards); });
+    m_sortColumn = CatalogueColumn(column);
+    m_sortOrder = order;
+    CardOrder before(m_cards, m_sortColumn, m_sortOrder);
+    before.prepare(m_order);
+    std::sort(m_order.begin(), m_order.end(), before);
+    showRows(filtered());
 }
 
 void CatalogueModel::relistFolders(const QStringList &folders)
@@ -98,38 +120,177 @@ void CatalogueModel::startListing()
 {
     const QStringList folders = std::exchange(m_waitingFolders, {});
     std::vector<CatalogueCard> known;
-    for (const CatalogueCard &card : m_cards)
-        if (LiesUnder(card.path, folders))
-            known.push_back(card);
+    for (const std::vector<CatalogueCard> *cards : {&m_cards, &m_unsettled})
+        for (const CatalogueCard &card : *cards)
+            if (LiesUnder(card.path, folders))
+                known.push_back(card);
     m_listingRuns = true;
-    m_listing.setFuture(QtConcurrent::run([folders, known = std::move(known)] { return ListFolders(folders, known); }));
+    m_listing.setFuture(QtConcurrent::run(ListInParts, folders, std::move(known)));
 }
 
-void CatalogueModel::takeListing(FolderListing listing)
+void CatalogueModel::takeBatch(std::vector<CatalogueCard> cards)
 {
-    for (const QString &path : std::as_const(listing.changed))
-        m_thumbnails->forget(path);
-    rebuildRows([&] {
-        std::erase_if(m_cards, [&listing](const CatalogueCard &card) { return LiesUnder(card.path, listing.roots); });
-        std::move(listing.cards.begin(), listing.cards.end(), std::back_inserter(m_cards));
-    });
-    emit relisted(listing.folders);
+    std::vector<int> taken;
+    taken.reserve(cards.size());
+    std::vector<int> replaced;
+    for (CatalogueCard &card : cards) {
+        int index = m_indexOf.value(card.path, -1);
+        if (index >= 0) {
+            m_thumbnails->forget(card.path);
+            m_cards[index] = std::move(card);
+            replaced.push_back(index);
+        } else {
+            index = int(m_cards.size());
+            m_indexOf.insert(card.path, index);
+            m_cards.push_back(std::move(card));
+            m_rowOfCard.push_back(-1);
+        }
+        taken.push_back(index);
+    }
+    // The cards taken are sorted on their own, then merged into the order.
+    std::vector<char> isTaken(m_cards.size(), 0);
+    for (int index : taken)
+        isTaken[index] = 1;
+    std::erase_if(m_order, [&isTaken](int index) { return isTaken[index]; });
+    CardOrder before(m_cards, m_sortColumn, m_sortOrder);
+    before.prepare(taken);
+    std::sort(taken.begin(), taken.end(), before);
+    std::vector<int> order;
+    order.reserve(m_order.size() + taken.size());
+    std::merge(m_order.begin(), m_order.end(), taken.begin(), taken.end(), std::back_inserter(order), before);
+    m_order = std::move(order);
+    showRows(filtered());
+    for (int index : replaced)
+        if (const int row = m_rowOfCard[index]; row >= 0)
+            emit dataChanged(this->index(row, 0), this->index(row, kCatalogueColumnCount - 1));
+}
+
+void CatalogueModel::endListing(FolderListing listing)
+{
+    std::erase_if(m_unsettled, [&listing](const CatalogueCard &card) { return LiesUnder(card.path, listing.roots); });
+    std::move(listing.unsettled.begin(), listing.unsettled.end(), std::back_inserter(m_unsettled));
+    listing.unsettled.clear();
+
+    std::vector<char> gone(m_cards.size(), 0);
+    bool anyGone = false;
+    for (size_t i = 0; i < m_cards.size(); ++i)
+        if (LiesUnder(m_cards[i].path, listing.roots) && !listing.found.contains(m_cards[i].path)) {
+            gone[i] = 1;
+            anyGone = true;
+        }
+    if (anyGone) {
+        std::erase_if(m_order, [&gone](int index) { return gone[index]; });
+        showRows(filtered());
+        // No row shows a card that goes: the cards close up, and the rows
+        // are numbered again.
+        std::vector<int> newIndex(m_cards.size(), -1);
+        int kept = 0;
+        for (size_t i = 0; i < m_cards.size(); ++i)
+            if (!gone[i]) {
+                newIndex[i] = kept;
+                if (int(i) != kept)
+                    m_cards[kept] = std::move(m_cards[i]);
+                ++kept;
+            }
+        m_cards.resize(kept);
+        for (int &index : m_order)
+            index = newIndex[index];
+        for (int &index : m_rows)
+            index = newIndex[index];
+        m_rowOfCard.assign(m_cards.size(), -1);
+        for (size_t row = 0; row < m_rows.size(); ++row)
+            m_rowOfCard[m_rows[row]] = int(row);
+        m_indexOf.clear();
+        for (int i = 0; i < kept; ++i)
+            m_indexOf.insert(m_cards[i].path, i);
+    }
+    m_listedOnce = true;
+    emit relisted(listing);
+    emit countChanged();
 }
 
 void CatalogueModel::setSearch(const QString &typed)
 {
-    rebuildRows([&] {
-        m_search = CatalogueSearch(typed);
-        ++m_searchNumber;
-    });
+    m_search = CatalogueSearch(typed);
+    ++m_searchNumber;
+    showRows(filtered());
+}
+
+std::vector<int> CatalogueModel::filtered()
+{
+    std::vector<int> rows;
+    rows.reserve(m_order.size());
+    for (int index : m_order) {
+        TableKeys &keys = m_cards[index].keys;
+        if (keys.search != m_searchNumber) {
+            keys.search = m_searchNumber;
+            keys.matches = m_search.matches(m_cards[index]);
+        }
+        if (keys.matches)
+            rows.push_back(index);
+    }
+    return rows;
+}
+
+void CatalogueModel::showRows(std::vector<int> rows)
+{
+    std::vector<char> shown(m_cards.size(), 0);
+    for (int index : rows)
+        shown[index] = 1;
+    std::vector<int> staying;
+    std::vector<int> leaving;
+    for (int index : m_rows)
+        (shown[index] ? staying : leaving).push_back(index);
+    if (!leaving.empty()) {
+        const int first = int(staying.size());
+        staying.insert(staying.end(), leaving.begin(), leaving.end());
+        reorderRows(std::move(staying));
+        beginRemoveRows({}, first, int(m_rows.size()) - 1);
+        for (int index : leaving)
+            m_rowOfCard[index] = -1;
+        m_rows.resize(first);
+        endRemoveRows();
+    }
+    std::vector<int> coming;
+    for (int index : rows)
+        if (m_rowOfCard[index] < 0)
+            coming.push_back(index);
+    if (!coming.empty()) {
+        beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + coming.size()) - 1);
+        for (int index : coming) {
+            m_rowOfCard[index] = int(m_rows.size());
+            m_rows.push_back(index);
+        }
+        endInsertRows();
+    }
+    if (rows != m_rows)
+        reorderRows(std::move(rows));
+    emit countChanged();
+}
+
+void CatalogueModel::reorderRows(std::vector<int> rows)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<int> cards;
+    cards.reserve(before.size());
+    for (const QModelIndex &index : before)
+        cards.push_back(m_rows[index.row()]);
+    m_rows = std::move(rows);
+    for (size_t row = 0; row < m_rows.size(); ++row)
+        m_rowOfCard[m_rows[row]] = int(row);
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i)
+        after << index(m_rowOfCard[cards[i]], before[i].column());
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int CatalogueModel::rowOf(const QString &path) const
 {
-    for (size_t row = 0; row < m_rows.size(); ++row)
-        if (m_cards[m_rows[row]].path == path)
-            return int(row);
-    return -1;
+    const int index = m_indexOf.value(path, -1);
+    return index < 0 ? -1 : m_rowOfCard[index];
 }
 
 QStringList CatalogueModel::cardPaths() const
@@ -148,22 +309,4 @@ std::vector<CatalogueCard> CatalogueModel::shownCards() const
     for (int index : m_rows)
         shown.push_back(m_cards[index]);
     return shown;
-}
-
-void CatalogueModel::rebuildRows(const std::function<void()> &change)
-{
-    beginResetModel();
-    change();
-    m_rows.clear();
-    for (size_t i = 0; i < m_cards.size(); ++i) {
-        TableKeys &keys = m_cards[i].keys;
-        if (keys.search != m_searchNumber) {
-            keys.search = m_searchNumber;
-            keys.matches = m_search.matches(m_cards[i]);
-        }
-        if (keys.matches)
-            m_rows.push_back(int(i));
-    }
-    SortCards(m_rows, m_cards, m_sortColumn, m_sortOrder);
-    endResetModel();
 }

@@ -7,20 +7,32 @@
 
 #include <QAbstractTableModel>
 #include <QFutureWatcher>
+#include <QHash>
 
-#include <functional>
+#include <memory>
 #include <vector>
 
 class Thumbnails;
 
+// What a listing hands over as it goes: a batch of cards read, then, last,
+// what it found. Shared pointers, so that the cards are moved out of the
+// future's store rather than copied and kept there.
+struct ListingPart
+{
+    std::shared_ptr<std::vector<CatalogueCard>> cards;
+    std::shared_ptr<FolderListing> end;
+};
+
 // The catalogue's table: every card of the folder, of which the rows are
-// those the search keeps, in the chosen order.
+// those the search keeps, in the chosen order. Changes move, insert and
+// remove rows, so that the views keep the current card and the choice.
 class CatalogueModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
     explicit CatalogueModel(QObject *parent = nullptr);
+    ~CatalogueModel() override;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -28,14 +40,16 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    void setCards(std::vector<CatalogueCard> cards);
-    // Lists the folders again, subfolders included, off the interface
-    // thread, then puts the cards found in place of those known there.
-    // One listing runs at a time and folders that change meanwhile wait for
-    // it, so that an older listing never lands after a newer one.
+    // Lists the folders, subfolders included, off the interface thread; the
+    // cards read come in batches as they are read, and those known there
+    // that are gone leave at the end. One listing runs at a time and
+    // folders that change meanwhile wait for it, so that an older listing
+    // never lands after a newer one.
     void relistFolders(const QStringList &folders);
     void setSearch(const QString &typed);
 
+    // True until the first listing has ended.
+    bool isListing() const { return !m_listedOnce; }
     int totalCount() const { return int(m_cards.size()); }
     const CatalogueCard &cardAt(int row) const { return m_cards[m_rows[row]]; }
     int rowOf(const QString &path) const;
@@ -47,25 +61,35 @@ public:
     Thumbnails *thumbnails() const { return m_thumbnails; }
 
 signals:
-    // A listing landed; `folders` are all those it found.
-    void relisted(const QStringList &folders);
+    // A listing ended, with what it found.
+    void relisted(const FolderListing &listing);
+    // The rows shown or the cards counted changed.
+    void countChanged();
 
 private:
     void startListing();
-    void takeListing(FolderListing listing);
-    // Makes the change, then works the rows out again; the view is told
-    // before anything changes, so that it can keep its current card.
-    void rebuildRows(const std::function<void()> &change);
+    void takeBatch(std::vector<CatalogueCard> cards);
+    void endListing(FolderListing listing);
+    // The cards in the order, less those the search leaves out.
+    std::vector<int> filtered();
+    // Brings the rows to these: rows leaving are moved to the end and
+    // removed, rows coming are added at the end, then all are put in order.
+    void showRows(std::vector<int> rows);
+    void reorderRows(std::vector<int> rows);
 
     std::vector<CatalogueCard> m_cards;
-    std::vector<int> m_rows; // indexes into m_cards
+    std::vector<int> m_order;      // every card, as sorted
+    std::vector<int> m_rows;       // the cards shown, as sorted
+    std::vector<int> m_rowOfCard;  // each card's row, -1 when not shown
+    QHash<QString, int> m_indexOf; // each card's index, by path
+    std::vector<CatalogueCard> m_unsettled;
     CatalogueSearch m_search;
     int m_searchNumber = 1; // counts the searches, for the cards' keys
     CatalogueColumn m_sortColumn = CatalogueColumn::Titre;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     Thumbnails *m_thumbnails;
-    // Its task, left running when the model goes, holds copies only.
-    QFutureWatcher<FolderListing> m_listing;
+    QFutureWatcher<ListingPart> m_listing;
     bool m_listingRuns = false;
+    bool m_listedOnce = false;
     QStringList m_waitingFolders;
 };

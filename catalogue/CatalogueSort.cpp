@@ -1,6 +1,5 @@
 #include "catalogue/CatalogueSort.h"
 
-#include <QCollator>
 #include <QCollatorSortKey>
 
 #include <algorithm>
@@ -23,42 +22,68 @@ int SortNumber(const CatalogueCard &card, CatalogueColumn column)
     return column == CatalogueColumn::Annee ? card.year() : card.minutes();
 }
 
+bool IsNumeric(CatalogueColumn column)
+{
+    return column == CatalogueColumn::Annee || column == CatalogueColumn::Duree;
+}
+
+bool IsOtherText(CatalogueColumn column)
+{
+    return column == CatalogueColumn::Type || column == CatalogueColumn::Realisateur;
+}
+
 } // namespace
+
+CardOrder::CardOrder(std::vector<CatalogueCard> &cards, CatalogueColumn column, Qt::SortOrder order)
+    : m_cards(cards)
+    , m_column(column)
+    , m_order(order)
+    , m_collator(QLocale(QLocale::French, QLocale::France))
+{
+    m_collator.setNumericMode(true);
+}
+
+void CardOrder::prepare(const std::vector<int> &rows)
+{
+    // Keys are made once per card rather than at every comparison.
+    for (int row : rows) {
+        CatalogueCard &card = m_cards[row];
+        TableKeys &keys = card.keys;
+        if (!keys.title)
+            keys.title = m_collator.sortKey(card.title());
+        if ((IsNumeric(m_column) || IsOtherText(m_column)) && keys.column != int(m_column)) {
+            keys.column = int(m_column);
+            if (IsNumeric(m_column))
+                keys.number = SortNumber(card, m_column);
+            else
+                keys.text = m_collator.sortKey(SortText(card, m_column));
+        }
+    }
+}
+
+bool CardOrder::operator()(int a, int b) const
+{
+    // The order is total, so that descending is ascending reversed.
+    return m_order == Qt::AscendingOrder ? ascending(a, b) : ascending(b, a);
+}
+
+bool CardOrder::ascending(int a, int b) const
+{
+    const TableKeys &keysA = m_cards[a].keys;
+    const TableKeys &keysB = m_cards[b].keys;
+    if (IsNumeric(m_column) && keysA.number != keysB.number)
+        return keysA.number < keysB.number;
+    if (IsOtherText(m_column))
+        if (const int c = keysA.text->compare(*keysB.text); c != 0)
+            return c < 0;
+    if (const int c = keysA.title->compare(*keysB.title); c != 0)
+        return c < 0;
+    return m_cards[a].path < m_cards[b].path;
+}
 
 void SortCards(std::vector<int> &rows, std::vector<CatalogueCard> &cards, CatalogueColumn column, Qt::SortOrder order)
 {
-    QCollator collator{QLocale(QLocale::French, QLocale::France)};
-    collator.setNumericMode(true);
-    const bool numeric = column == CatalogueColumn::Annee || column == CatalogueColumn::Duree;
-    const bool byOtherText = column == CatalogueColumn::Type || column == CatalogueColumn::Realisateur;
-    // Keys are made once per card rather than at every comparison.
-    for (int row : rows) {
-        CatalogueCard &card = cards[row];
-        TableKeys &keys = card.keys;
-        if (!keys.title)
-            keys.title = collator.sortKey(card.title());
-        if ((numeric || byOtherText) && keys.column != int(column)) {
-            keys.column = int(column);
-            if (numeric)
-                keys.number = SortNumber(card, column);
-            else
-                keys.text = collator.sortKey(SortText(card, column));
-        }
-    }
-
-    const auto ascending = [&](int a, int b) {
-        const TableKeys &keysA = cards[a].keys;
-        const TableKeys &keysB = cards[b].keys;
-        if (numeric && keysA.number != keysB.number)
-            return keysA.number < keysB.number;
-        if (byOtherText)
-            if (const int c = keysA.text->compare(*keysB.text); c != 0)
-                return c < 0;
-        if (const int c = keysA.title->compare(*keysB.title); c != 0)
-            return c < 0;
-        return cards[a].path < cards[b].path;
-    };
-    std::sort(rows.begin(), rows.end(), ascending);
-    if (order == Qt::DescendingOrder)
-        std::reverse(rows.begin(), rows.end());
+    CardOrder before(cards, column, order);
+    before.prepare(rows);
+    std::sort(rows.begin(), rows.end(), before);
 }

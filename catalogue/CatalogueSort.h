@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueCard.h"
 
+#include <QCollator>
 #include <Qt>
 
 #include <vector>
@@ -10,9 +11,27 @@
 enum class CatalogueColumn { Affiche, Titre, Annee, Duree, Type, Realisateur };
 inline constexpr int kCatalogueColumnCount = 6;
 
-// Puts the rows (indexes into cards) in the column's order: texts in French
+// The order of the rows (indexes into cards) for a column: texts in French
 // collation order, year and running time as numbers, cards without them
 // first. Equal keys fall back on the title, then the path, so that the order
-// never depends on the listing. The poster column sorts by title. The keys
-// made for the rows' cards are kept in them.
+// never depends on the listing. The poster column sorts by title.
+class CardOrder
+{
+public:
+    CardOrder(std::vector<CatalogueCard> &cards, CatalogueColumn column, Qt::SortOrder order);
+
+    // Makes the keys the rows' cards lack, and keeps them in the cards.
+    void prepare(const std::vector<int> &rows);
+    // Whether a comes before b; both prepared.
+    bool operator()(int a, int b) const;
+
+private:
+    bool ascending(int a, int b) const;
+
+    std::vector<CatalogueCard> &m_cards;
+    CatalogueColumn m_column;
+    Qt::SortOrder m_order;
+    QCollator m_collator;
+};
+
 void SortCards(std::vector<int> &rows, std::vector<CatalogueCard> &cards, CatalogueColumn column, Qt::SortOrder order);

@@ -48,30 +48,23 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
     createControls();
     createMenus();
 
-    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
-        const QModelIndex current = tblFiches->currentIndex();
-        m_keptPath = current.isValid() ? model->cardAt(current.row()).path : QString();
+    connect(model, &CatalogueModel::countChanged, this, &CatalogueWindow::updateCount);
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (!tblFiches->currentIndex().isValid())
+            tblFiches->setCurrentIndex(model->index(0, int(CatalogueColumn::Titre)));
     });
-    connect(model, &QAbstractItemModel::modelReset, this, [this] {
-        const int row = std::max(0, model->rowOf(m_keptPath));
-        if (row < model->rowCount())
-            tblFiches->setCurrentIndex(model->index(row, int(CatalogueColumn::Titre)));
-        updateCount();
-    });
-    FolderListing listing = ListFolders({m_folder});
-    model->setCards(std::move(listing.cards));
 
-    // From here on, the folders that change are listed again.
+    // The folders listed are watched from then on, and listed again for the
+    // cards that came before the watch.
     auto *watch = new FolderWatch(this);
-    watch->watchFolders(listing.folders);
-    watch->watchFiles(model->cardPaths());
     connect(watch, &FolderWatch::changed, model, &CatalogueModel::relistFolders);
-    connect(model, &CatalogueModel::relisted, this, [this, watch](const QStringList &folders) {
-        // A card may have come into a new folder before it was watched.
-        if (const QStringList added = watch->watchFolders(folders); !added.isEmpty())
+    connect(model, &CatalogueModel::relisted, this, [this, watch](const FolderListing &listing) {
+        if (const QStringList added = watch->watchFolders(listing.folders.keys()); !added.isEmpty())
             model->relistFolders(added);
         watch->watchFiles(model->cardPaths());
     });
+    updateCount();
+    model->relistFolders({m_folder});
 }
 
 void CatalogueWindow::createControls()
@@ -273,5 +266,6 @@ void CatalogueWindow::printChosenCards()
 
 void CatalogueWindow::updateCount()
 {
-    lblCompte->setText(CountLine(model->rowCount(), model->totalCount()));
+    lblCompte->setText(model->isListing() ? ReadingLine(model->totalCount())
+                                          : CountLine(model->rowCount(), model->totalCount()));
 }

@@ -53,5 +53,4 @@ private:
     void updateCount();
 
     QString m_folder;
-    QString m_keptPath; // the current row's card while the rows are rebuilt
 };

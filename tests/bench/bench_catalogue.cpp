@@ -135,7 +135,9 @@ int main(int argc, char **argv)
 
     const double listVsRead = MedianRatio(9, [&] { ReadHeaders(paths); }, [&] {
         CatalogueModel model;
-        model.setCards(ListFolders({dir.path()}).cards);
+        model.relistFolders({dir.path()});
+        while (model.isListing())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         if (model.rowCount() != kCards)
             std::exit(1);
     });

@@ -63,6 +63,7 @@ void TestCatalogue::initTestCase()
                Card("Alien", "1979", " 1", "57", "Science-fiction", "Ridley Scott", "Sigourney Weaver|"));
     WriteBytes(m_dir.filePath("abîmée.fsc"), "pas une fiche");
     m_window = OpenCatalogue(m_dir.path());
+    QTRY_VERIFY(!m_window->model->isListing());
 }
 
 QStringList TestCatalogue::shownTitles() const
