@@ -31,6 +31,7 @@ private slots:
     void csvQuotesAsRfc4180();
     void damagedCardOpensNothing();
     void followsCardsAddedAndRemoved();
+    void listingComesInBatchesKeepingTheChoice();
 
 private:
     QStringList shownTitles() const;
@@ -192,6 +193,39 @@ void TestCatalogue::followsCardsAddedAndRemoved()
     QVERIFY(QFile::remove(m_dir.filePath("alien.fsc")));
     QTRY_COMPARE_WITH_TIMEOUT(shownTitles(), QStringList({"Blade Runner"}), 5000);
     QCOMPARE(m_window->lblCompte->text(), QStringLiteral("1 fiche sur 6"));
+}
+
+void TestCatalogue::listingComesInBatchesKeepingTheChoice()
+{
+    // 1 200 cards come in batches of 200, 400 and 600; the search, the sort
+    // and the current card chosen after the first batch hold to the end.
+    QTemporaryDir dir;
+    for (int i = 0; i < 1200; ++i)
+        WriteBytes(dir.filePath(QStringLiteral("%1.fsc").arg(i)),
+                   CardBytes({QStringLiteral("Film %1").arg(i, 4, 10, QChar(u'0')).toLatin1(), "1950", {}, {},
+                              i % 2 ? "Com\xE9" "die" : "Drame"}));
+    CatalogueWindow window(dir.path());
+    QStringList counts;
+    QString chosen;
+    connect(window.model, &CatalogueModel::countChanged, this, [&] {
+        counts << window.lblCompte->text();
+        if (counts.size() > 1)
+            return;
+        window.txtRechercher->setText(QStringLiteral("drame"));
+        window.tblFiches->sortByColumn(int(CatalogueColumn::Titre), Qt::DescendingOrder);
+        window.tblFiches->setCurrentIndex(window.model->index(window.model->rowCount() / 2, 1));
+        chosen = window.model->cardAt(window.tblFiches->currentIndex().row()).path;
+    });
+    QTRY_VERIFY(!window.model->isListing());
+    // The narrow no-break space groups thousands, as QLocale writes French.
+    QCOMPARE(counts.first(), QStringLiteral("Lecture… 200 fiches"));
+    QVERIFY(counts.contains(QStringLiteral("Lecture… 600 fiches")));
+    QVERIFY(counts.contains(QStringLiteral("Lecture… 1\u202F200 fiches")));
+    QCOMPARE(counts.last(), QStringLiteral("600 fiches sur 1\u202F200"));
+    QCOMPARE(window.model->rowCount(), 600);
+    QCOMPARE(window.model->cardAt(0).title(), QStringLiteral("Film 1198"));
+    QCOMPARE(window.model->cardAt(599).title(), QStringLiteral("Film 0000"));
+    QCOMPARE(window.model->cardAt(window.tblFiches->currentIndex().row()).path, chosen);
 }
 
 QTEST_MAIN(TestCatalogue)
