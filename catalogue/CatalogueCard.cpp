@@ -80,6 +80,8 @@ CatalogueCard ReadCatalogueCard(const QString &absolutePath)
     const CardHeader header = ReadCardHeader(in);
     card.setRecord(header.record);
     card.readable = header.ok();
-    card.settled = header.status != CardHeader::Ok || header.whole;
+    // Shorter than the marker, or a marker without the whole text part: a
+    // file still being written, most likely.
+    card.settled = header.status == CardHeader::Ok ? header.whole : card.size >= kMarkerSize;
     return card;
 }

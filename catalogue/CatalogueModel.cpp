@@ -168,8 +168,7 @@ void CatalogueModel::takeBatch(std::vector<CatalogueCard> cards)
 void CatalogueModel::endListing(FolderListing listing)
 {
     std::erase_if(m_unsettled, [&listing](const CatalogueCard &card) { return LiesUnder(card.path, listing.roots); });
-    std::move(listing.unsettled.begin(), listing.unsettled.end(), std::back_inserter(m_unsettled));
-    listing.unsettled.clear();
+    m_unsettled.insert(m_unsettled.end(), listing.unsettled.begin(), listing.unsettled.end());
 
     std::vector<char> gone(m_cards.size(), 0);
     bool anyGone = false;

@@ -3,8 +3,10 @@
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueFolder.h"
 #include "catalogue/CatalogueModel.h"
+#include "catalogue/FolderPoll.h"
 #include "catalogue/FolderWatch.h"
 #include "catalogue/ImportWindow.h"
+#include "catalogue/SharedFolder.h"
 #include "catalogue/Thumbnails.h"
 #include "core/Clock.h"
 #include "platform/Desktop.h"
@@ -55,10 +57,14 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
     });
 
     // The folders listed are watched from then on, and listed again for the
-    // cards that came before the watch.
+    // cards that came before the watch. Other machines' changes to a shared
+    // folder escape the watch: such a folder is also looked at now and then.
     auto *watch = new FolderWatch(this);
+    auto *poll = new FolderPoll(PollSeconds(m_folder), this);
     connect(watch, &FolderWatch::changed, model, &CatalogueModel::relistFolders);
-    connect(model, &CatalogueModel::relisted, this, [this, watch](const FolderListing &listing) {
+    connect(poll, &FolderPoll::changed, model, &CatalogueModel::relistFolders);
+    connect(model, &CatalogueModel::relisted, this, [this, watch, poll](const FolderListing &listing) {
+        poll->take(listing);
         if (const QStringList added = watch->watchFolders(listing.folders.keys()); !added.isEmpty())
             model->relistFolders(added);
         watch->watchFiles(model->cardPaths());

@@ -1,6 +1,8 @@
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueModel.h"
 #include "catalogue/CatalogueWindow.h"
+#include "catalogue/FolderPoll.h"
+#include "catalogue/SharedFolder.h"
 #include "start/OpenCatalogue.h"
 #include "support/CardBytes.h"
 #include "support/Pictures.h"
@@ -32,6 +34,7 @@ private slots:
     void damagedCardOpensNothing();
     void followsCardsAddedAndRemoved();
     void listingComesInBatchesKeepingTheChoice();
+    void looksFindCardsTheWatchMisses();
 
 private:
     QStringList shownTitles() const;
@@ -226,6 +229,36 @@ void TestCatalogue::listingComesInBatchesKeepingTheChoice()
     QCOMPARE(window.model->cardAt(0).title(), QStringLiteral("Film 1198"));
     QCOMPARE(window.model->cardAt(599).title(), QStringLiteral("Film 0000"));
     QCOMPARE(window.model->cardAt(window.tblFiches->currentIndex().row()).path, chosen);
+}
+
+void TestCatalogue::looksFindCardsTheWatchMisses()
+{
+    // No change notification here: only the looks, forced every second on
+    // a local folder, can find the cards.
+    QTemporaryDir dir;
+    qputenv("FICHOSCOPE_POLL_SECONDS", "1");
+    FolderPoll poll(PollSeconds(dir.path()));
+    qunsetenv("FICHOSCOPE_POLL_SECONDS");
+    CatalogueModel model;
+    connect(&poll, &FolderPoll::changed, &model, &CatalogueModel::relistFolders);
+    QStringList leftOut; // "name when n cards were listed"
+    connect(&model, &CatalogueModel::relisted, this, [&](const FolderListing &listing) {
+        poll.take(listing);
+        for (const CatalogueCard &card : listing.unsettled)
+            leftOut << QStringLiteral("%1 with %2").arg(QFileInfo(card.path).fileName()).arg(model.totalCount());
+    });
+    model.relistFolders({dir.path()});
+    QTRY_VERIFY(!model.isListing());
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sous")));
+    WriteBytes(dir.filePath("sous/alien.fsc"), Card("Alien", "1979", " 1", "57", "", "", ""));
+    QTRY_COMPARE_WITH_TIMEOUT(model.totalCount(), 1, 10000);
+    // A card cut short, as while it is written, waits until it is whole.
+    const QByteArray blade = Card("Blade Runner", "1982", " 1", "57", "", "", "");
+    WriteBytes(dir.filePath("sous/blade.fsc"), blade.left(600));
+    QTRY_COMPARE_WITH_TIMEOUT(leftOut, QStringList{"blade.fsc with 1"}, 10000);
+    WriteBytes(dir.filePath("sous/blade.fsc"), blade);
+    QTRY_COMPARE_WITH_TIMEOUT(model.totalCount(), 2, 10000);
+    QCOMPARE(model.cardAt(model.rowOf(dir.filePath("sous/blade.fsc"))).text(CardRecord::Annee), "1982");
 }
 
 QTEST_MAIN(TestCatalogue)
