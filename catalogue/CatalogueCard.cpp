@@ -28,6 +28,16 @@ QByteArrayView CatalogueCard::bytes(CardRecord::Field field) const
     return QByteArrayView(fields).sliced(start, fieldEnds[field] - start);
 }
 
+CardRecord CatalogueCard::record() const
+{
+    QByteArray stored;
+    stored.reserve(CardRecord::Size);
+    for (int field = 0; field < CardRecord::FieldCount; ++field)
+        stored +=
+            bytes(CardRecord::Field(field)).toByteArray().leftJustified(CardRecord::length(CardRecord::Field(field)));
+    return CardRecord::fromBytes(stored);
+}
+
 QString CatalogueCard::text(CardRecord::Field field) const
 {
     return DecodeCardText(bytes(field).toByteArray());

@@ -38,6 +38,8 @@ struct CatalogueCard
     void setRecord(const CardRecord &record);
     // The field as stored, without its trailing spaces.
     QByteArrayView bytes(CardRecord::Field field) const;
+    // The record as stored: the fields padded again.
+    CardRecord record() const;
     QString text(CardRecord::Field field) const;
     // The title, or the file name of a damaged card.
     QString title() const;

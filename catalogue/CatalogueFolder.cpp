@@ -21,12 +21,6 @@ QStringList Outermost(QStringList folders)
     return outermost;
 }
 
-QString Cards(int count)
-{
-    return QLocale(QLocale::French, QLocale::France).toString(count)
-        + (count < 2 ? QStringLiteral(" fiche") : QStringLiteral(" fiches"));
-}
-
 // Reads the paths on every core and hands the settled cards over.
 bool ReadBatch(QStringList &paths, FolderListing &listing, const CardBatchSink &sink)
 {
@@ -105,12 +99,18 @@ bool LiesUnder(const QString &path, const QStringList &folders)
     return false;
 }
 
+QString CardCount(int count)
+{
+    return QLocale(QLocale::French, QLocale::France).toString(count)
+        + (count < 2 ? QStringLiteral(" fiche") : QStringLiteral(" fiches"));
+}
+
 QString CountLine(int shown, int total)
 {
-    return Cards(shown) + QStringLiteral(" sur ") + QLocale(QLocale::French, QLocale::France).toString(total);
+    return CardCount(shown) + QStringLiteral(" sur ") + QLocale(QLocale::French, QLocale::France).toString(total);
 }
 
 QString ReadingLine(int read)
 {
-    return QStringLiteral("Lecture… ") + Cards(read);
+    return QStringLiteral("Lecture… ") + CardCount(read);
 }

@@ -39,6 +39,8 @@ FolderListing ListFolders(const QStringList &folders, const std::vector<Catalogu
 // Whether the path lies in one of the folders or below.
 bool LiesUnder(const QString &path, const QStringList &folders);
 
+// "1 fiche", "4 200 fiches".
+QString CardCount(int count);
 // "12 fiches sur 2 000": the rows shown and all the cards. Numbers are
 // grouped as QLocale writes French: by a narrow no-break space.
 QString CountLine(int shown, int total);

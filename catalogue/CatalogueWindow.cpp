@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueFolder.h"
 #include "catalogue/CatalogueModel.h"
+#include "catalogue/CorrectionDialog.h"
 #include "catalogue/FolderPoll.h"
 #include "catalogue/FolderWatch.h"
 #include "catalogue/ImportWindow.h"
@@ -131,6 +132,8 @@ void CatalogueWindow::createMenus()
     mnuAfficher->setShortcutContext(Qt::WidgetShortcut);
     tblFiches->addAction(mnuAfficher);
     mnuModifier = Item(file, QStringLiteral("&Modifier"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuModifierChoisies = Item(file, QStringLiteral("Modifier les fiches c&hoisies..."), {});
+    connect(mnuModifierChoisies, &QAction::triggered, this, &CatalogueWindow::correctChosenCards);
     mnuExporter = Item(file, QStringLiteral("E&xporter..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     mnuImporter = Item(file, QStringLiteral("&Importer..."), QKeySequence(Qt::CTRL | Qt::Key_I));
     file->addSeparator();
@@ -202,6 +205,50 @@ void CatalogueWindow::editCard()
 {
     if (const QString path = currentCardPath(); !path.isEmpty())
         emit editRequested(path);
+}
+
+void CatalogueWindow::correctChosenCards()
+{
+    std::vector<CatalogueCard> cards;
+    QSet<QString> folders;
+    for (const QModelIndex &row : tblFiches->selectionModel()->selectedRows()) {
+        cards.push_back(model->cardAt(row.row()));
+        folders.insert(QFileInfo(cards.back().path).absolutePath());
+    }
+    if (cards.empty())
+        return;
+    CorrectionDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted || dialog.correction().empty()
+        || ShowMessage(this, QStringLiteral("Modifier %1 ?").arg(CardCount(int(cards.size()))), MessageButtons::YesNo,
+                       MessageIcon::Question, Answer::No)
+            != Answer::Yes)
+        return;
+
+    mnuModifierChoisies->setEnabled(false);
+    statusBar()->showMessage(QStringLiteral("Modification en cours..."));
+    auto *watcher = new QFutureWatcher<QStringList>(this);
+    connect(watcher, &QFutureWatcher<QStringList>::finished, this,
+            [this, watcher, count = int(cards.size()), folders = QStringList(folders.begin(), folders.end())] {
+                const QStringList failures = watcher->result();
+                watcher->deleteLater();
+                mnuModifierChoisies->setEnabled(true);
+                statusBar()->clearMessage();
+                // The cards written are read again, whatever watches them.
+                model->relistFolders(folders);
+                const int failed = int(failures.size());
+                if (failed == 0)
+                    statusBar()->showMessage(
+                        CardCount(count) + (count < 2 ? QStringLiteral(" modifiée") : QStringLiteral(" modifiées")),
+                        5000);
+                else
+                    ShowMessage(this,
+                                CardCount(failed) + QStringLiteral(" sur %1 ").arg(count)
+                                    + (failed < 2 ? QStringLiteral("n'a pas été modifiée :\r")
+                                                  : QStringLiteral("n'ont pas été modifiées :\r"))
+                                    + failures.join(u'\r'),
+                                MessageButtons::Ok, MessageIcon::Warning);
+            });
+    watcher->setFuture(QtConcurrent::run(CorrectCards, std::move(cards), dialog.correction()));
 }
 
 void CatalogueWindow::exportRows()

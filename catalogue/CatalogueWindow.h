@@ -27,6 +27,7 @@ public:
     QLabel *lblCompte = nullptr;
     QAction *mnuAfficher = nullptr;
     QAction *mnuModifier = nullptr;
+    QAction *mnuModifierChoisies = nullptr;
     QAction *mnuExporter = nullptr;
     QAction *mnuImporter = nullptr;
     QAction *mnuImprimer = nullptr;
@@ -47,6 +48,7 @@ private:
     void createMenus();
     void showCard();
     void editCard();
+    void correctChosenCards();
     void exportRows();
     std::unique_ptr<PrintJob> listJob() const;
     void printChosenCards();

@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueExport.h"
 #include "catalogue/CatalogueModel.h"
 #include "catalogue/CatalogueWindow.h"
+#include "catalogue/CorrectionDialog.h"
 #include "catalogue/FolderPoll.h"
 #include "catalogue/SharedFolder.h"
 #include "start/OpenCatalogue.h"
@@ -35,6 +36,7 @@ private slots:
     void followsCardsAddedAndRemoved();
     void listingComesInBatchesKeepingTheChoice();
     void looksFindCardsTheWatchMisses();
+    void correctsChosenCardsButOneChangedMeanwhile();
 
 private:
     QStringList shownTitles() const;
@@ -259,6 +261,35 @@ void TestCatalogue::looksFindCardsTheWatchMisses()
     WriteBytes(dir.filePath("sous/blade.fsc"), blade);
     QTRY_COMPARE_WITH_TIMEOUT(model.totalCount(), 2, 10000);
     QCOMPARE(model.cardAt(model.rowOf(dir.filePath("sous/blade.fsc"))).text(CardRecord::Annee), "1982");
+}
+
+void TestCatalogue::correctsChosenCardsButOneChangedMeanwhile()
+{
+    QTemporaryDir dir;
+    const QByteArray poster = Picture({30, 40});
+    for (const char *title : {"a", "b", "c"})
+        WriteBytes(dir.filePath(QStringLiteral("%1.fsc").arg(title)), Card(title, "1950", " 1", "30", "Drame", "X", "", poster));
+    CatalogueWindow window(dir.path());
+    QTRY_VERIFY(!window.model->isListing());
+    window.tblFiches->selectAll();
+    // Another program rewrites c once it is listed: c stays as it wrote it.
+    const QByteArray rewritten = Card("c", "1951", " 1", "30", "Drame", "Y", "");
+    WriteBytes(dir.filePath("c.fsc"), rewritten);
+    ScriptedDesktop desktop;
+    desktop.answers = {Answer::Yes};
+    WhenModal([](QWidget *dialog) {
+        QTest::keyClicks(static_cast<CorrectionDialog *>(dialog)->txtType, QStringLiteral("Western"));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    window.mnuModifierChoisies->trigger();
+    QTRY_COMPARE(desktop.messages.size(), 2);
+    QCOMPARE(desktop.messages[0].text, QStringLiteral("Modifier 3 fiches ?"));
+    QCOMPARE(desktop.messages[1].text, QStringLiteral("1 fiche sur 3 n'a pas été modifiée :\rLa fiche « %1 » a changé "
+                                                      "depuis sa lecture : elle n'est pas modifiée.")
+                                           .arg(dir.filePath("c.fsc")));
+    QCOMPARE(ReadBytes(dir.filePath("a.fsc")), Card("a", "1950", " 1", "30", "Western", "X", "", poster));
+    QCOMPARE(ReadBytes(dir.filePath("b.fsc")), Card("b", "1950", " 1", "30", "Western", "X", "", poster));
+    QCOMPARE(ReadBytes(dir.filePath("c.fsc")), rewritten);
 }
 
 QTEST_MAIN(TestCatalogue)
