@@ -1,5 +1,6 @@
 #include "catalogue/CatalogueModel.h"
 
+#include "catalogue/Duplicates.h"
 #include "catalogue/Thumbnails.h"
 
 #include "platform/PosterName.h"
@@ -19,6 +20,28 @@ void ListInParts(QPromise<ListingPart> &promise, const QStringList &folders, con
         return !promise.isCanceled();
     });
     promise.addResult(ListingPart{nullptr, std::make_shared<FolderListing>(std::move(listing))});
+}
+
+// The rows whose card shares its title and year with another's, each group
+// together where its first card stands in the order.
+std::vector<int> GroupDuplicates(const std::vector<int> &rows, const std::vector<CatalogueCard> &cards)
+{
+    QHash<QString, std::vector<int>> groups;
+    QStringList firstSeen;
+    for (int index : rows) {
+        const QString key = DuplicateKey(cards[index]);
+        if (key.isEmpty())
+            continue;
+        std::vector<int> &group = groups[key];
+        if (group.empty())
+            firstSeen << key;
+        group.push_back(index);
+    }
+    std::vector<int> grouped;
+    for (const QString &key : std::as_const(firstSeen))
+        if (const std::vector<int> &group = groups[key]; group.size() > 1)
+            grouped.insert(grouped.end(), group.begin(), group.end());
+    return grouped;
 }
 
 } // namespace
@@ -215,6 +238,12 @@ void CatalogueModel::setSearch(const QString &typed)
     showRows(filtered());
 }
 
+void CatalogueModel::setDuplicatesOnly(bool only)
+{
+    m_duplicatesOnly = only;
+    showRows(filtered());
+}
+
 std::vector<int> CatalogueModel::filtered()
 {
     std::vector<int> rows;
@@ -228,7 +257,7 @@ std::vector<int> CatalogueModel::filtered()
         if (keys.matches)
             rows.push_back(index);
     }
-    return rows;
+    return m_duplicatesOnly ? GroupDuplicates(rows, m_cards) : rows;
 }
 
 void CatalogueModel::showRows(std::vector<int> rows)

@@ -47,6 +47,8 @@ public:
     // never lands after a newer one.
     void relistFolders(const QStringList &folders);
     void setSearch(const QString &typed);
+    // Keeps only the cards that share their title and year with another.
+    void setDuplicatesOnly(bool only);
 
     // True until the first listing has ended.
     bool isListing() const { return !m_listedOnce; }
@@ -70,7 +72,8 @@ private:
     void startListing();
     void takeBatch(std::vector<CatalogueCard> cards);
     void endListing(FolderListing listing);
-    // The cards in the order, less those the search leaves out.
+    // The cards in the order, less those the search or the duplicates leave
+    // out.
     std::vector<int> filtered();
     // Brings the rows to these: rows leaving are moved to the end and
     // removed, rows coming are added at the end, then all are put in order.
@@ -87,6 +90,7 @@ private:
     int m_searchNumber = 1; // counts the searches, for the cards' keys
     CatalogueColumn m_sortColumn = CatalogueColumn::Titre;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    bool m_duplicatesOnly = false;
     Thumbnails *m_thumbnails;
     QFutureWatcher<ListingPart> m_listing;
     bool m_listingRuns = false;

@@ -159,6 +159,11 @@ void CatalogueWindow::createMenus()
                     tblFiches->sortByColumn(column, reverse ? Qt::DescendingOrder : Qt::AscendingOrder);
                 });
     }
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&Affichage"));
+    mnuDoublons = Item(view, QStringLiteral("&Doublons"), {});
+    mnuDoublons->setCheckable(true);
+    connect(mnuDoublons, &QAction::toggled, model, &CatalogueModel::setDuplicatesOnly);
+
     auto *find = new QAction(this);
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     addAction(find);

@@ -33,6 +33,7 @@ public:
     QAction *mnuImprimer = nullptr;
     QAction *mnuImprimerChoisies = nullptr;
     QAction *mnuFermer = nullptr;
+    QAction *mnuDoublons = nullptr;
     CatalogueModel *model = nullptr;
 
     // The card of the current row, when there is one and it is readable now;

@@ -2,6 +2,7 @@
 #include "catalogue/CatalogueModel.h"
 #include "catalogue/CatalogueWindow.h"
 #include "catalogue/CorrectionDialog.h"
+#include "catalogue/Duplicates.h"
 #include "catalogue/FolderPoll.h"
 #include "catalogue/SharedFolder.h"
 #include "start/OpenCatalogue.h"
@@ -37,6 +38,9 @@ private slots:
     void listingComesInBatchesKeepingTheChoice();
     void looksFindCardsTheWatchMisses();
     void correctsChosenCardsButOneChangedMeanwhile();
+    void duplicates_data();
+    void duplicates();
+    void duplicatesOnlyKeepsGroups();
 
 private:
     QStringList shownTitles() const;
@@ -290,6 +294,55 @@ void TestCatalogue::correctsChosenCardsButOneChangedMeanwhile()
     QCOMPARE(ReadBytes(dir.filePath("a.fsc")), Card("a", "1950", " 1", "30", "Western", "X", "", poster));
     QCOMPARE(ReadBytes(dir.filePath("b.fsc")), Card("b", "1950", " 1", "30", "Western", "X", "", poster));
     QCOMPARE(ReadBytes(dir.filePath("c.fsc")), rewritten);
+}
+
+void TestCatalogue::duplicates_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("other");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("case and accents") << "Le Mépris" << "LE MEPRIS" << true;
+    QTest::newRow("article le") << "Le Mépris" << "mépris" << true;
+    QTest::newRow("article les") << "Les Vampires" << "Vampires" << true;
+    QTest::newRow("article l'") << "L'Atalante" << "Atalante" << true;
+    QTest::newRow("typographic apostrophe") << "L\u2019Atalante" << "l'atalante" << true;
+    QTest::newRow("article the") << "The Kid" << "Kid" << true;
+    QTest::newRow("ligature, blanks") << "Cœur  fidèle" << "Coeur fidele " << true;
+    QTest::newRow("one article only") << "La La Land" << "La Land" << false;
+    QTest::newRow("no article without a blank") << "Lelouch" << "louch" << false;
+    QTest::newRow("article inside") << "Paris, la nuit" << "Paris, nuit" << false;
+}
+
+void TestCatalogue::duplicates()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, other);
+    QFETCH(bool, same);
+    const auto card = [](const QString &text) {
+        CatalogueCard listed;
+        listed.readable = true;
+        listed.setRecord(CardRecord::fromBytes(CardBytes({EncodeCardText(text), "1963"}).mid(kMarkerSize)));
+        return DuplicateKey(listed);
+    };
+    QCOMPARE(card(title) == card(other), same);
+}
+
+void TestCatalogue::duplicatesOnlyKeepsGroups()
+{
+    QTemporaryDir dir;
+    const char *films[][2] = {{"Alien", "1979"}, {"Le Mépris", "1963"}, {"Aliens", "1986"},
+                              {"Mépris", "1963"}, {"Alien", "1986"},    {"alien", "1979"}};
+    for (int i = 0; i < 6; ++i)
+        WriteBytes(dir.filePath(QStringLiteral("%1.fsc").arg(i)), Card(films[i][0], films[i][1], "", "", "", "", ""));
+    CatalogueWindow window(dir.path());
+    QTRY_VERIFY(!window.model->isListing());
+    window.tblFiches->sortByColumn(int(CatalogueColumn::Annee), Qt::AscendingOrder);
+    window.mnuDoublons->trigger();
+    QStringList shown;
+    for (int row = 0; row < window.model->rowCount(); ++row)
+        shown << QFileInfo(window.model->cardAt(row).path).baseName();
+    QCOMPARE(shown, QStringList({"1", "3", "5", "0"}));
+    QCOMPARE(window.lblCompte->text(), QStringLiteral("4 fiches sur 6"));
 }
 
 QTEST_MAIN(TestCatalogue)
