@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueFolder.h"
 #include "catalogue/CatalogueModel.h"
 #include "catalogue/CorrectionDialog.h"
+#include "catalogue/DetailsPane.h"
 #include "catalogue/FolderPoll.h"
 #include "catalogue/FolderWatch.h"
 #include "catalogue/ImportWindow.h"
@@ -16,6 +17,7 @@
 #include "print/PrintJobs.h"
 #include "viewer/LoadViewer.h"
 
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QHeaderView>
@@ -112,6 +114,20 @@ void CatalogueWindow::createControls()
     layout->addWidget(tblFiches);
     setCentralWidget(central);
 
+    // The chosen card beside the list, hidden at first.
+    auto *details = new QDockWidget(QStringLiteral("Détails"), this);
+    details->setObjectName(QStringLiteral("dckDetails"));
+    panDetails = new DetailsPane(details);
+    details->setWidget(panDetails);
+    addDockWidget(Qt::RightDockWidgetArea, details);
+    details->hide();
+    mnuDetails = details->toggleViewAction();
+    mnuDetails->setText(QStringLiteral("&Détails"));
+    mnuDetails->setShortcut(QKeySequence(Qt::Key_F9));
+    connect(details, &QDockWidget::visibilityChanged, this, &CatalogueWindow::showDetails);
+    connect(tblFiches->selectionModel(), &QItemSelectionModel::currentChanged, this, &CatalogueWindow::showDetails);
+    connect(model, &QAbstractItemModel::dataChanged, this, &CatalogueWindow::showDetails);
+
     lblCompte = new QLabel(this);
     lblCompte->setObjectName(QStringLiteral("lblCompte"));
     statusBar()->addPermanentWidget(lblCompte);
@@ -163,6 +179,7 @@ void CatalogueWindow::createMenus()
     mnuDoublons = Item(view, QStringLiteral("&Doublons"), {});
     mnuDoublons->setCheckable(true);
     connect(mnuDoublons, &QAction::toggled, model, &CatalogueModel::setDuplicatesOnly);
+    view->addAction(mnuDetails);
 
     auto *find = new QAction(this);
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -320,6 +337,14 @@ void CatalogueWindow::printChosenCards()
         paths << model->cardAt(row.row()).path;
     if (!paths.isEmpty())
         PrintCardFiles(this, paths, QFileInfo(m_folder).fileName());
+}
+
+void CatalogueWindow::showDetails()
+{
+    if (!panDetails->isVisible())
+        return;
+    const QModelIndex current = tblFiches->currentIndex();
+    panDetails->showCard(current.isValid() ? &model->cardAt(current.row()) : nullptr);
 }
 
 void CatalogueWindow::updateCount()

@@ -6,6 +6,7 @@
 
 class CatalogueModel;
 class PrintJob;
+class DetailsPane;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -34,6 +35,8 @@ public:
     QAction *mnuImprimerChoisies = nullptr;
     QAction *mnuFermer = nullptr;
     QAction *mnuDoublons = nullptr;
+    QAction *mnuDetails = nullptr;
+    DetailsPane *panDetails = nullptr;
     CatalogueModel *model = nullptr;
 
     // The card of the current row, when there is one and it is readable now;
@@ -54,6 +57,7 @@ private:
     std::unique_ptr<PrintJob> listJob() const;
     void printChosenCards();
     void updateCount();
+    void showDetails();
 
     QString m_folder;
 };
