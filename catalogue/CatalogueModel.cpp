@@ -12,6 +12,9 @@
 namespace {
 
 constexpr int kThumbnailBound = 48;
+constexpr int kWallPosterBound = 180; // 120 pixels wide for a poster two thirds as wide as high
+// Enough for a screenful, and for scrolling back a little.
+constexpr int kThumbnailsKept = 300;
 
 void ListInParts(QPromise<ListingPart> &promise, const QStringList &folders, const std::vector<CatalogueCard> &known)
 {
@@ -48,12 +51,15 @@ std::vector<int> GroupDuplicates(const std::vector<int> &rows, const std::vector
 
 CatalogueModel::CatalogueModel(QObject *parent)
     : QAbstractTableModel(parent)
-    , m_thumbnails(new Thumbnails(kThumbnailBound, this))
+    , m_thumbnails(new Thumbnails(kThumbnailBound, kThumbnailsKept, this))
+    , m_wallPosters(new Thumbnails(kWallPosterBound, kThumbnailsKept, this))
 {
-    connect(m_thumbnails, &Thumbnails::loaded, this, [this](const QString &path) {
-        if (const int row = rowOf(path); row >= 0)
-            emit dataChanged(index(row, 0), index(row, 0), {Qt::DecorationRole, Qt::AccessibleTextRole});
-    });
+    for (Thumbnails *posters : {m_thumbnails, m_wallPosters})
+        connect(posters, &Thumbnails::loaded, this, [this](const QString &path) {
+            if (const int row = rowOf(path); row >= 0)
+                emit dataChanged(index(row, int(CatalogueColumn::Affiche)), index(row, int(CatalogueColumn::Titre)),
+                                 {Qt::DecorationRole, kWallPosterRole, Qt::AccessibleTextRole});
+        });
     connect(&m_listing, &QFutureWatcher<ListingPart>::resultsReadyAt, this, [this](int begin, int end) {
         for (int i = begin; i < end; ++i) {
             const ListingPart part = m_listing.resultAt(i);
@@ -94,6 +100,8 @@ QVariant CatalogueModel::data(const QModelIndex &index, int role) const
     const auto column = CatalogueColumn(index.column());
     if (role == Qt::DecorationRole && column == CatalogueColumn::Affiche && card.readable)
         return m_thumbnails->thumbnail(card.path);
+    if (role == kWallPosterRole)
+        return card.readable ? m_wallPosters->thumbnail(card.path) : QImage();
     if (role == Qt::ToolTipRole)
         return card.path;
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
@@ -160,6 +168,7 @@ void CatalogueModel::takeBatch(std::vector<CatalogueCard> cards)
         int index = m_indexOf.value(card.path, -1);
         if (index >= 0) {
             m_thumbnails->forget(card.path);
+            m_wallPosters->forget(card.path);
             m_cards[index] = std::move(card);
             replaced.push_back(index);
         } else {

@@ -14,6 +14,9 @@
 
 class Thumbnails;
 
+// The poster as the wall shows it, larger than the table's.
+inline constexpr int kWallPosterRole = Qt::UserRole + 1;
+
 // What a listing hands over as it goes: a batch of cards read, then, last,
 // what it found. Shared pointers, so that the cards are moved out of the
 // future's store rather than copied and kept there.
@@ -61,6 +64,7 @@ public:
     std::vector<CatalogueCard> shownCards() const;
 
     Thumbnails *thumbnails() const { return m_thumbnails; }
+    Thumbnails *wallPosters() const { return m_wallPosters; }
 
 signals:
     // A listing ended, with what it found.
@@ -92,6 +96,7 @@ private:
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_duplicatesOnly = false;
     Thumbnails *m_thumbnails;
+    Thumbnails *m_wallPosters;
     QFutureWatcher<ListingPart> m_listing;
     bool m_listingRuns = false;
     bool m_listedOnce = false;

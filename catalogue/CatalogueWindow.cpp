@@ -8,6 +8,7 @@
 #include "catalogue/FolderPoll.h"
 #include "catalogue/FolderWatch.h"
 #include "catalogue/ImportWindow.h"
+#include "catalogue/PosterWall.h"
 #include "catalogue/SharedFolder.h"
 #include "catalogue/Thumbnails.h"
 #include "core/Clock.h"
@@ -17,6 +18,7 @@
 #include "print/PrintJobs.h"
 #include "viewer/LoadViewer.h"
 
+#include <QActionGroup>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -25,6 +27,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -54,10 +57,6 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
     createMenus();
 
     connect(model, &CatalogueModel::countChanged, this, &CatalogueWindow::updateCount);
-    connect(model, &QAbstractItemModel::rowsInserted, this, [this] {
-        if (!tblFiches->currentIndex().isValid())
-            tblFiches->setCurrentIndex(model->index(0, int(CatalogueColumn::Titre)));
-    });
 
     // The folders listed are watched from then on, and listed again for the
     // cards that came before the watch. Other machines' changes to a shared
@@ -67,6 +66,9 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
     connect(watch, &FolderWatch::changed, model, &CatalogueModel::relistFolders);
     connect(poll, &FolderPoll::changed, model, &CatalogueModel::relistFolders);
     connect(model, &CatalogueModel::relisted, this, [this, watch, poll](const FolderListing &listing) {
+        // The first card, unless one was chosen while the cards came.
+        if (!tblFiches->currentIndex().isValid() && model->rowCount() > 0)
+            tblFiches->setCurrentIndex(model->index(0, int(CatalogueColumn::Titre)));
         poll->take(listing);
         if (const QStringList added = watch->watchFolders(listing.folders.keys()); !added.isEmpty())
             model->relistFolders(added);
@@ -111,7 +113,9 @@ void CatalogueWindow::createControls()
     tblFiches->setColumnWidth(int(CatalogueColumn::Type), 140);
     tblFiches->horizontalHeader()->setSortIndicator(int(CatalogueColumn::Titre), Qt::AscendingOrder);
     tblFiches->setSortingEnabled(true);
-    layout->addWidget(tblFiches);
+    m_views = new QStackedWidget(central);
+    m_views->addWidget(tblFiches);
+    layout->addWidget(m_views);
     setCentralWidget(central);
 
     // The chosen card beside the list, hidden at first.
@@ -122,7 +126,7 @@ void CatalogueWindow::createControls()
     addDockWidget(Qt::RightDockWidgetArea, details);
     details->hide();
     mnuDetails = details->toggleViewAction();
-    mnuDetails->setText(QStringLiteral("&Détails"));
+    mnuDetails->setText(QStringLiteral("Dé&tails"));
     mnuDetails->setShortcut(QKeySequence(Qt::Key_F9));
     connect(details, &QDockWidget::visibilityChanged, this, &CatalogueWindow::showDetails);
     connect(tblFiches->selectionModel(), &QItemSelectionModel::currentChanged, this, &CatalogueWindow::showDetails);
@@ -130,6 +134,10 @@ void CatalogueWindow::createControls()
 
     lblCompte = new QLabel(this);
     lblCompte->setObjectName(QStringLiteral("lblCompte"));
+    // Wide enough for the counts of large catalogues, so that they never
+    // show cut while they grow.
+    lblCompte->setMinimumWidth(lblCompte->fontMetrics().horizontalAdvance(CountLine(100000, 100000)));
+    lblCompte->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     statusBar()->addPermanentWidget(lblCompte);
     resize(900, 600);
 
@@ -180,6 +188,16 @@ void CatalogueWindow::createMenus()
     mnuDoublons->setCheckable(true);
     connect(mnuDoublons, &QAction::toggled, model, &CatalogueModel::setDuplicatesOnly);
     view->addAction(mnuDetails);
+    view->addSeparator();
+    auto *shapes = new QActionGroup(this);
+    mnuListe = Item(view, QStringLiteral("&Liste"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+    mnuAffiches = Item(view, QStringLiteral("&Affiches"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    for (QAction *shape : {mnuListe, mnuAffiches}) {
+        shape->setCheckable(true);
+        shapes->addAction(shape);
+    }
+    mnuListe->setChecked(true);
+    connect(mnuAffiches, &QAction::toggled, this, &CatalogueWindow::showWall);
 
     auto *find = new QAction(this);
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -337,6 +355,22 @@ void CatalogueWindow::printChosenCards()
         paths << model->cardAt(row.row()).path;
     if (!paths.isEmpty())
         PrintCardFiles(this, paths, QFileInfo(m_folder).fileName());
+}
+
+void CatalogueWindow::showWall(bool wall)
+{
+    if (wall && !lstAffiches) {
+        lstAffiches = new PosterWall(model, m_views);
+        // One choice for both views: the current card stays as they swap.
+        lstAffiches->setSelectionModel(tblFiches->selectionModel());
+        lstAffiches->addAction(mnuAfficher);
+        connect(lstAffiches, &QAbstractItemView::doubleClicked, this, &CatalogueWindow::showCard);
+        m_views->addWidget(lstAffiches);
+    }
+    QAbstractItemView *shown = wall ? static_cast<QAbstractItemView *>(lstAffiches) : tblFiches;
+    m_views->setCurrentWidget(shown);
+    shown->scrollTo(shown->currentIndex());
+    shown->setFocus();
 }
 
 void CatalogueWindow::showDetails()

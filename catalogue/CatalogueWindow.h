@@ -7,6 +7,8 @@
 class CatalogueModel;
 class PrintJob;
 class DetailsPane;
+class PosterWall;
+class QStackedWidget;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -36,6 +38,10 @@ public:
     QAction *mnuFermer = nullptr;
     QAction *mnuDoublons = nullptr;
     QAction *mnuDetails = nullptr;
+    QAction *mnuListe = nullptr;
+    QAction *mnuAffiches = nullptr;
+    // The wall of posters, made when first shown.
+    PosterWall *lstAffiches = nullptr;
     DetailsPane *panDetails = nullptr;
     CatalogueModel *model = nullptr;
 
@@ -58,6 +64,8 @@ private:
     void printChosenCards();
     void updateCount();
     void showDetails();
+    void showWall(bool wall);
 
     QString m_folder;
+    QStackedWidget *m_views = nullptr;
 };

@@ -13,6 +13,8 @@ CorrectionDialog::CorrectionDialog(QWidget *parent)
     setObjectName(QStringLiteral("frmModifierFiches"));
     setWindowTitle(QStringLiteral("Modifier les fiches choisies"));
     new QFormLayout(this);
+    // Room for the title and for a director's name.
+    setMinimumWidth(420);
     addField(chkAnnee, txtAnnee, QStringLiteral("&Année"), CardRecord::Annee);
     addField(chkType, txtType, QStringLiteral("&Type"), CardRecord::Type);
     addField(chkRealisateur, txtRealisateur, QStringLiteral("&Réalisateur"), CardRecord::Realisateur);

@@ -38,14 +38,15 @@ QString Lines(QString text)
 
 DetailsPane::DetailsPane(QWidget *parent)
     : QScrollArea(parent)
-    , m_posters(new Thumbnails(kPosterBound, this))
+    , m_posters(new Thumbnails(kPosterBound, 4, this))
 {
     setObjectName(QStringLiteral("panDetails"));
     setAccessibleName(QStringLiteral("Détails"));
     setWidgetResizable(true);
     auto *inside = new QWidget;
     auto *form = new QFormLayout(inside);
-    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    // As wide as the poster and its margins, the captions beside it.
+    setMinimumWidth(kPosterBound * 3 / 2);
     lblTitre = Shown(form, "lblTitre");
     QFont bold = lblTitre->font();
     bold.setBold(true);

@@ -2,16 +2,11 @@
 
 #include "poster/PosterThumbnail.h"
 
-namespace {
-
-constexpr int kCacheKilobytes = 4 * 1024;
-
-} // namespace
-
-Thumbnails::Thumbnails(int bound, QObject *parent)
+Thumbnails::Thumbnails(int bound, int kept, QObject *parent)
     : QObject(parent)
     , m_bound(bound)
-    , m_cache(kCacheKilobytes)
+    // Posters stand: two thirds as wide as high, four bytes a pixel.
+    , m_cache(qsizetype(bound) * bound * 2 / 3 * 4 * kept / 1024)
 {
     m_pool.setMaxThreadCount(2);
 }

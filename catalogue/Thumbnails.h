@@ -15,7 +15,9 @@ class Thumbnails : public QObject
     Q_OBJECT
 
 public:
-    explicit Thumbnails(int bound, QObject *parent = nullptr);
+    // Thumbnails fit a square of `bound` pixels; about `kept` of them are
+    // kept in the cache.
+    Thumbnails(int bound, int kept, QObject *parent = nullptr);
     ~Thumbnails() override;
 
     // The thumbnail when it is ready, a null image otherwise (not loaded
