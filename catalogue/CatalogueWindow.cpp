@@ -20,6 +20,7 @@
 
 #include <QActionGroup>
 #include <QDockWidget>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QHeaderView>
@@ -30,6 +31,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -57,6 +59,12 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
     createMenus();
 
     connect(model, &CatalogueModel::countChanged, this, &CatalogueWindow::updateCount);
+    // A card is always chosen when there are rows, so that Entrée opens one:
+    // the first, unless one was chosen while the cards came or its row left.
+    connect(model, &CatalogueModel::countChanged, this, [this] {
+        if (!tblFiches->currentIndex().isValid() && model->rowCount() > 0 && !model->isListing())
+            tblFiches->setCurrentIndex(model->index(0, int(CatalogueColumn::Titre)));
+    });
 
     // The folders listed are watched from then on, and listed again for the
     // cards that came before the watch. Other machines' changes to a shared
@@ -66,16 +74,24 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
     connect(watch, &FolderWatch::changed, model, &CatalogueModel::relistFolders);
     connect(poll, &FolderPoll::changed, model, &CatalogueModel::relistFolders);
     connect(model, &CatalogueModel::relisted, this, [this, watch, poll](const FolderListing &listing) {
-        // The first card, unless one was chosen while the cards came.
-        if (!tblFiches->currentIndex().isValid() && model->rowCount() > 0)
-            tblFiches->setCurrentIndex(model->index(0, int(CatalogueColumn::Titre)));
         poll->take(listing);
         if (const QStringList added = watch->watchFolders(listing.folders.keys()); !added.isEmpty())
             model->relistFolders(added);
         watch->watchFiles(model->cardPaths());
     });
     updateCount();
-    model->relistFolders({m_folder});
+}
+
+bool CatalogueWindow::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    // The cards are listed once the window is on screen: on two cores, a
+    // listing started before would hold its first paint back.
+    if (event->type() == QEvent::Paint && !m_listingStarted) {
+        m_listingStarted = true;
+        QTimer::singleShot(0, model, [this] { model->relistFolders({m_folder}); });
+    }
+    return handled;
 }
 
 void CatalogueWindow::createControls()

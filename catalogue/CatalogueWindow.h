@@ -17,7 +17,8 @@ class QTableView;
 // The catalogue of a folder: its cards in a table that sorts by any column,
 // a search field that keeps the rows holding every word typed, the count of
 // the rows shown, and the commands that open a card or export the rows.
-// The table follows the folder as cards come, change and go.
+// The table follows the folder as cards come, change and go. The cards are
+// listed once the window is on screen.
 class CatalogueWindow : public QMainWindow
 {
     Q_OBJECT
@@ -49,6 +50,9 @@ public:
     // a damaged card is reported and gives an empty text.
     QString currentCardPath();
 
+protected:
+    bool event(QEvent *event) override;
+
 signals:
     // "Modifier": the card is to be opened in the editor.
     void editRequested(const QString &cardPath);
@@ -68,4 +72,5 @@ private:
 
     QString m_folder;
     QStackedWidget *m_views = nullptr;
+    bool m_listingStarted = false;
 };

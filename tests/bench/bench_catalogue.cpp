@@ -1,59 +1,36 @@
-// The catalogue of 10,000 cards: listing them against the floor of reading
-// their text parts in a plain loop, the longest the interface waits while
-// thumbnails load and the folder changes, and the memory each card takes.
+// The catalogue: its window on screen against a bare Qt window with an empty
+// table, and its first rows after; the whole listing of 10,000 cards
+// against reading their text parts in a plain loop, with the files' pages
+// in the cache and dropped from it; with 100,000 cards, the longest wait of
+// the interface and the memory per card; one field written into 1,000
+// cards against rewriting their text parts alone.
 #include "BenchSupport.h"
+#include "CatalogueCards.h"
 
-#include "card/CardRecord.h"
-#include "catalogue/CatalogueFolder.h"
+#include "card/CardWriter.h"
+#include "catalogue/CardCorrection.h"
 #include "catalogue/CatalogueModel.h"
-#include "catalogue/CatalogueWindow.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QImage>
-#include <QScrollBar>
-#include <QTableView>
+#include <QProcess>
 #include <QTemporaryDir>
-#include <QTimer>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int kCards = 10000;
+constexpr int kManyCards = 100000;
+constexpr int kCorrected = 1000;
+constexpr int kRuns = 7;
 
-QByteArray Poster()
+void Require(bool condition, const char *what)
 {
-    QImage image(200, 300, QImage::Format_RGB32);
-    image.fill(Qt::darkBlue);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
-    return jpeg;
-}
-
-QStringList MakeCards(const QString &folder)
-{
-    const QByteArray poster = Poster();
-    QStringList paths;
-    for (int i = 0; i < kCards; ++i) {
-        CardRecord record;
-        record.set(CardRecord::Titre, QStringLiteral("Film numéro %1").arg((i * 7919) % kCards));
-        record.set(CardRecord::Annee, QString::number(1920 + i % 100));
-        record.set(CardRecord::Realisateur, QStringLiteral("Réalisateur %1").arg(i % 300));
-        record.set(CardRecord::Acteurs, QStringLiteral("Première Actrice|Second Acteur|"));
-        record.set(CardRecord::Resume, QStringLiteral("Un résumé de quelques lignes pour la fiche %1.").arg(i));
-        const QString path = QStringLiteral("%1/fiche-%2.fsc").arg(folder).arg(i);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly)
-            || file.write(kCardMarker + record.bytes() + kSeparator + poster) <= 0) {
-            std::fprintf(stderr, "bench_catalogue: cannot write %s\n", qPrintable(path));
-            std::exit(1);
-        }
-        paths << path;
+    if (!condition) {
+        std::fprintf(stderr, "bench_catalogue: %s failed\n", what);
+        std::exit(1);
     }
-    return paths;
 }
 
 void ReadHeaders(const QStringList &paths)
@@ -64,40 +41,65 @@ void ReadHeaders(const QStringList &paths)
         if (file.open(QIODevice::ReadOnly))
             total += file.read(kHeaderSize).size();
     }
-    if (total != qint64(kHeaderSize) * paths.size())
-        std::exit(1);
+    Require(total == qint64(kHeaderSize) * paths.size(), "reading the headers");
 }
 
-long ResidentKilobytes()
+void ListThroughModel(const QString &folder, int cards)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return 0;
+    CatalogueModel model;
+    model.relistFolders({folder});
+    while (model.isListing())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Require(model.rowCount() == cards, "listing");
 }
 
-// Runs the event loop for a while, and returns the longest wait between
-// two turns, in milliseconds, the wait for the first turn included.
-double LongestGapMs(int forMs)
+// Drops the files' pages from the cache, as after a restart.
+void DropPages(const QStringList &paths)
 {
+    for (const QString &path : paths) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+        if (fd >= 0) {
+            ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+            ::close(fd);
+        }
+    }
+}
+
+double Micros(const std::function<void()> &work)
+{
+    return MedianMicros(1, work);
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// A child's time from its start to its first line ("painted"), measured
+// from here, and its further lines.
+struct Child
+{
+    double micros = 0;
+    QList<QByteArray> lines;
+};
+
+Child Run(const char *program, const QStringList &arguments)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(env);
     QElapsedTimer clock;
     clock.start();
-    qint64 last = 0;
-    qint64 longest = 0;
-    QTimer tick;
-    tick.setInterval(0);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
-        last = now;
-    });
-    tick.start();
-    while (clock.elapsed() < forMs)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    return double(longest) / 1e6;
+    child.start(QString::fromLatin1(program), arguments);
+    while (!child.canReadLine())
+        Require(child.waitForReadyRead(600000), program);
+    Child result;
+    result.micros = double(clock.nsecsElapsed()) / 1000.0;
+    Require(child.waitForFinished(600000) && child.exitCode() == 0, program);
+    result.lines = (child.readLine() + child.readAll()).trimmed().split('\n');
+    return result;
 }
 
 } // namespace
@@ -105,44 +107,71 @@ double LongestGapMs(int forMs)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir empty;
     QTemporaryDir dir;
-    const QStringList paths = MakeCards(dir.path());
+    const QStringList paths = MakeCatalogueCards(dir.path(), kCards);
 
-    // Memory first, while no listing has left freed memory for the next to
-    // take: a catalogue of nothing, then one of every card with the
-    // thumbnails in view loaded.
-    CatalogueWindow none(empty.path());
-    none.show();
-    LongestGapMs(500);
-    const long before = ResidentKilobytes();
-    // The listing itself is done before the window shows (the figure
-    // below); from its first turn on, the window paints, loads the
-    // thumbnails in view and starts watching the cards; then the table
-    // scrolls while thumbnails load, and a card is copied in.
-    auto *full = new CatalogueWindow(dir.path());
-    full->show();
-    QTimer::singleShot(1000, [&] { full->tblFiches->verticalScrollBar()->setValue(5000); });
-    QTimer::singleShot(1200, [&] { QFile::copy(paths.first(), dir.filePath(QStringLiteral("copie.fsc"))); });
-    const double gap = LongestGapMs(4000);
-    if (full->model->totalCount() != kCards + 1) {
-        std::fprintf(stderr, "bench_catalogue: the card copied in was not listed\n");
-        return 1;
+    std::vector<double> window, bare, firstRows;
+    for (int i = 0; i < kRuns; ++i) {
+        bare.push_back(Run(FICHOSCOPE_BARE_CATALOGUE, {}).micros);
+        const Child program = Run(FICHOSCOPE_CATALOGUE_READY, {QStringLiteral("window"), dir.path()});
+        window.push_back(program.micros);
+        firstRows.push_back(program.lines.value(1).toDouble());
     }
-    const double rssPerCard = double(ResidentKilobytes() - before) / kCards;
-    delete full;
-    QFile::remove(dir.filePath(QStringLiteral("copie.fsc")));
+    PrintFigure("catalogue-window-ms", Median(window) / 1000);
+    PrintFigure("bare-catalogue-window-ms", Median(bare) / 1000);
+    PrintFigure("catalogue-window-vs-bare", Median(window) / Median(bare));
+    PrintFigure("catalogue-first-rows-ms", Median(firstRows) / 1000);
 
-    const double listVsRead = MedianRatio(9, [&] { ReadHeaders(paths); }, [&] {
-        CatalogueModel model;
-        model.relistFolders({dir.path()});
-        while (model.isListing())
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        if (model.rowCount() != kCards)
-            std::exit(1);
-    });
-    PrintFigure("catalogue-list-vs-read", listVsRead);
-    PrintFigure("catalogue-longest-gap-ms", gap);
-    PrintFigure("catalogue-rss-per-card", rssPerCard);
+    std::vector<double> warm, cold;
+    for (int i = 0; i < kRuns; ++i) {
+        const double floor = Micros([&] { ReadHeaders(paths); });
+        warm.push_back(Micros([&] { ListThroughModel(dir.path(), kCards); }) / floor);
+    }
+    for (int i = 0; i < kRuns; ++i) {
+        DropPages(paths);
+        const double floor = Micros([&] { ReadHeaders(paths); });
+        DropPages(paths);
+        cold.push_back(Micros([&] { ListThroughModel(dir.path(), kCards); }) / floor);
+    }
+    PrintFigure("catalogue-list-vs-read-warm", Median(warm));
+    PrintFigure("catalogue-list-vs-read-cold", Median(cold));
+
+    // The cards are read again before each run: a card whose date changed
+    // since it was read is left alone.
+    const QStringList corrected = paths.mid(0, kCorrected);
+    const auto listed = [&] {
+        std::vector<CatalogueCard> cards;
+        for (const QString &path : corrected)
+            cards.push_back(ReadCatalogueCard(path));
+        return cards;
+    };
+    std::vector<double> correction;
+    for (int i = 0; i < kRuns; ++i) {
+        std::vector<CatalogueCard> cards = listed();
+        std::vector<CardRecord> records;
+        for (const CatalogueCard &card : cards) {
+            records.push_back(card.record());
+            records.back().set(CardRecord::Type, QStringLiteral("Western"));
+        }
+        const double floor = Micros([&] {
+            for (int c = 0; c < kCorrected; ++c)
+                Require(WriteCardHeader(corrected[c], records[c]).ok(), "rewriting a header");
+        });
+        cards = listed();
+        correction.push_back(Micros([&] {
+            Require(CorrectCards(cards, {{CardRecord::Type, QStringLiteral("Policier")}}).isEmpty(), "correcting");
+        }) / floor);
+    }
+    PrintFigure("catalogue-correct-vs-rewrite", Median(correction));
+
+    // A process of its own, so that its memory is its catalogue's alone.
+    QTemporaryDir many;
+    QTemporaryDir empty;
+    MakeCatalogueCards(many.path(), kManyCards);
+    const Child use = Run(FICHOSCOPE_CATALOGUE_READY, {QStringLiteral("use"), many.path(), empty.path()});
+    const QList<QByteArray> figures = use.lines.value(0).split(' ');
+    Require(figures.size() == 2, "reading the use figures");
+    PrintFigure("catalogue-100k-longest-gap-ms", figures[0].toDouble());
+    PrintFigure("catalogue-100k-kb-per-card", figures[1].toDouble());
     return 0;
 }

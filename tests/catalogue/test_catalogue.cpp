@@ -214,6 +214,7 @@ void TestCatalogue::listingComesInBatchesKeepingTheChoice()
                    CardBytes({QStringLiteral("Film %1").arg(i, 4, 10, QChar(u'0')).toLatin1(), "1950", {}, {},
                               i % 2 ? "Com\xE9" "die" : "Drame"}));
     CatalogueWindow window(dir.path());
+    window.show();
     QStringList counts;
     QString chosen;
     connect(window.model, &CatalogueModel::countChanged, this, [&] {
@@ -274,6 +275,7 @@ void TestCatalogue::correctsChosenCardsButOneChangedMeanwhile()
     for (const char *title : {"a", "b", "c"})
         WriteBytes(dir.filePath(QStringLiteral("%1.fsc").arg(title)), Card(title, "1950", " 1", "30", "Drame", "X", "", poster));
     CatalogueWindow window(dir.path());
+    window.show();
     QTRY_VERIFY(!window.model->isListing());
     window.tblFiches->selectAll();
     // Another program rewrites c once it is listed: c stays as it wrote it.
@@ -335,6 +337,7 @@ void TestCatalogue::duplicatesOnlyKeepsGroups()
     for (int i = 0; i < 6; ++i)
         WriteBytes(dir.filePath(QStringLiteral("%1.fsc").arg(i)), Card(films[i][0], films[i][1], "", "", "", "", ""));
     CatalogueWindow window(dir.path());
+    window.show();
     QTRY_VERIFY(!window.model->isListing());
     window.tblFiches->sortByColumn(int(CatalogueColumn::Annee), Qt::AscendingOrder);
     window.mnuDoublons->trigger();
