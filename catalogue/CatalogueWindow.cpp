@@ -46,6 +46,24 @@ QAction *Item(QMenu *menu, const QString &caption, const QKeySequence &shortcut)
     return action;
 }
 
+// Runs the work off the interface thread, its command disabled and the
+// status line saying so meanwhile, then hands its result to `done`.
+template <typename Result, typename Done>
+void RunAside(QMainWindow *window, QAction *command, const QString &status, QFuture<Result> work, Done done)
+{
+    command->setEnabled(false);
+    window->statusBar()->showMessage(status);
+    auto *watcher = new QFutureWatcher<Result>(window);
+    QObject::connect(watcher, &QFutureWatcher<Result>::finished, window, [window, command, watcher, done] {
+        const Result result = watcher->result();
+        watcher->deleteLater();
+        command->setEnabled(true);
+        window->statusBar()->clearMessage();
+        done(result);
+    });
+    watcher->setFuture(work);
+}
+
 } // namespace
 
 CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
@@ -280,31 +298,25 @@ void CatalogueWindow::correctChosenCards()
             != Answer::Yes)
         return;
 
-    mnuModifierChoisies->setEnabled(false);
-    statusBar()->showMessage(QStringLiteral("Modification en cours..."));
-    auto *watcher = new QFutureWatcher<QStringList>(this);
-    connect(watcher, &QFutureWatcher<QStringList>::finished, this,
-            [this, watcher, count = int(cards.size()), folders = QStringList(folders.begin(), folders.end())] {
-                const QStringList failures = watcher->result();
-                watcher->deleteLater();
-                mnuModifierChoisies->setEnabled(true);
-                statusBar()->clearMessage();
-                // The cards written are read again, whatever watches them.
-                model->relistFolders(folders);
-                const int failed = int(failures.size());
-                if (failed == 0)
-                    statusBar()->showMessage(
-                        CardCount(count) + (count < 2 ? QStringLiteral(" modifiée") : QStringLiteral(" modifiées")),
-                        5000);
-                else
-                    ShowMessage(this,
-                                CardCount(failed) + QStringLiteral(" sur %1 ").arg(count)
-                                    + (failed < 2 ? QStringLiteral("n'a pas été modifiée :\r")
-                                                  : QStringLiteral("n'ont pas été modifiées :\r"))
-                                    + failures.join(u'\r'),
-                                MessageButtons::Ok, MessageIcon::Warning);
-            });
-    watcher->setFuture(QtConcurrent::run(CorrectCards, std::move(cards), dialog.correction()));
+    const int count = int(cards.size());
+    RunAside(this, mnuModifierChoisies, QStringLiteral("Modification en cours..."),
+             QtConcurrent::run(CorrectCards, std::move(cards), dialog.correction()),
+             [this, count, folders = QStringList(folders.begin(), folders.end())](const QStringList &failures) {
+                 // The cards written are read again, whatever watches them.
+                 model->relistFolders(folders);
+                 const int failed = int(failures.size());
+                 if (failed == 0)
+                     statusBar()->showMessage(
+                         CardCount(count) + (count < 2 ? QStringLiteral(" modifiée") : QStringLiteral(" modifiées")),
+                         5000);
+                 else
+                     ShowMessage(this,
+                                 CardCount(failed) + QStringLiteral(" sur %1 ").arg(count)
+                                     + (failed < 2 ? QStringLiteral("n'a pas été modifiée :\r")
+                                                   : QStringLiteral("n'ont pas été modifiées :\r"))
+                                     + failures.join(u'\r'),
+                                 MessageButtons::Ok, MessageIcon::Warning);
+             });
 }
 
 void CatalogueWindow::exportRows()
@@ -334,24 +346,17 @@ void CatalogueWindow::exportRows()
     }
 
     // The posters of an HTML page take a while: the window stays usable.
-    mnuExporter->setEnabled(false);
-    statusBar()->showMessage(QStringLiteral("Exportation en cours..."));
-    auto *watcher = new QFutureWatcher<IoStatus>(this);
-    connect(watcher, &QFutureWatcher<IoStatus>::finished, this, [this, watcher, path] {
-        const IoStatus written = watcher->result();
-        watcher->deleteLater();
-        mnuExporter->setEnabled(true);
-        statusBar()->clearMessage();
-        if (!written.ok())
-            ShowMessage(this, written.errorString, MessageButtons::Ok, MessageIcon::Critical);
-        else
-            statusBar()->showMessage(QStringLiteral("Exporté dans « %1 »").arg(path), 5000);
-    });
-    watcher->setFuture(
-        QtConcurrent::run([cards = model->shownCards(), folder = m_folder, title = windowTitle(), format, path] {
-            return WriteExport(
-                path, format == ExportFormat::Html ? CatalogueHtml(cards, title) : CatalogueCsv(cards, folder));
-        }));
+    RunAside(this, mnuExporter, QStringLiteral("Exportation en cours..."),
+             QtConcurrent::run([cards = model->shownCards(), folder = m_folder, title = windowTitle(), format, path] {
+                 return WriteExport(
+                     path, format == ExportFormat::Html ? CatalogueHtml(cards, title) : CatalogueCsv(cards, folder));
+             }),
+             [this, path](const IoStatus &written) {
+                 if (!written.ok())
+                     ShowMessage(this, written.errorString, MessageButtons::Ok, MessageIcon::Critical);
+                 else
+                     statusBar()->showMessage(QStringLiteral("Exporté dans « %1 »").arg(path), 5000);
+             });
 }
 
 // The rows shown, in the order and with the search shown.

@@ -1,13 +1,9 @@
 // Feeds arbitrary files to the card reader and the header rewrite, and
 // checks what they do against the bytes they were given.
+#include "FuzzInput.h"
+
 #include "card/CardReader.h"
 #include "card/CardWriter.h"
-#include "FuzzCheck.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <cstdint>
 
 namespace {
 
@@ -21,12 +17,8 @@ QByteArray Slurp(const QString &path)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static QTemporaryDir dir;
     const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString card = dir.filePath(QStringLiteral("card.fsc"));
-    QFile file(card);
-    Check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(input) == input.size());
-    file.close();
+    const QString card = InputFile(data, size);
 
     const CardReadResult read = ReadCardFile(card);
     Check(read.ok() == input.startsWith("@FCHSC@"));
