@@ -92,6 +92,6 @@ CatalogueCard ReadCatalogueCard(const QString &absolutePath)
     card.readable = header.ok();
     // Shorter than the marker, or a marker without the whole text part: a
     // file still being written, most likely.
-    card.settled = header.status == CardHeader::Ok ? header.whole : card.size >= kMarkerSize;
+    card.settled = header.ok() ? header.whole : card.size >= kMarkerSize;
     return card;
 }
