@@ -1,5 +1,7 @@
 #include "catalogue/CatalogueFolder.h"
 
+#include "catalogue/CatalogueSort.h"
+
 #include <QDirIterator>
 #include <QLocale>
 #include <QtConcurrent/QtConcurrentMap>
@@ -24,8 +26,14 @@ QStringList Outermost(QStringList folders)
 // Reads the paths on every core and hands the settled cards over.
 bool ReadBatch(QStringList &paths, FolderListing &listing, const CardBatchSink &sink)
 {
+    // Each card's title key is made as it is read, on every core: the
+    // table sorts by title first.
     std::vector<CatalogueCard> read =
-        QtConcurrent::blockingMapped<std::vector<CatalogueCard>>(paths, ReadCatalogueCard);
+        QtConcurrent::blockingMapped<std::vector<CatalogueCard>>(paths, [](const QString &path) {
+            CatalogueCard card = ReadCatalogueCard(path);
+            card.keys.title = SortKey(card.title());
+            return card;
+        });
     paths.clear();
     std::vector<CatalogueCard> settled;
     settled.reserve(read.size());
@@ -83,6 +91,9 @@ FolderListing ListFolders(const QStringList &folders, const std::vector<Catalogu
     }
     if (!toRead.isEmpty())
         ReadBatch(toRead, listing, sink);
+    for (const CatalogueCard &card : known)
+        if (!listing.found.contains(card.path))
+            listing.gone << card.path;
     // One shown before stays as it was until it settles.
     for (const CatalogueCard &card : listing.unsettled)
         if (!knownByPath.contains(card.path))

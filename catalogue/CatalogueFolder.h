@@ -19,6 +19,7 @@ struct FolderListing
     QStringList roots;   // the folders listed, none lying under another
     FolderTimes folders; // the roots and every folder under them
     QSet<QString> found; // every card lying there, read or known
+    QStringList gone;    // the cards known there that were not found
     // Cards that vanished or were cut short while read: not listed, and
     // given back as known at the next look, which takes them if unchanged.
     std::vector<CatalogueCard> unsettled;

@@ -5,6 +5,7 @@
 
 #include "platform/PosterName.h"
 
+#include <QtConcurrent/QtConcurrentMap>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
@@ -60,20 +61,10 @@ CatalogueModel::CatalogueModel(QObject *parent)
                 emit dataChanged(index(row, int(CatalogueColumn::Affiche)), index(row, int(CatalogueColumn::Titre)),
                                  {Qt::DecorationRole, kWallPosterRole, Qt::AccessibleTextRole});
         });
-    connect(&m_listing, &QFutureWatcher<ListingPart>::resultsReadyAt, this, [this](int begin, int end) {
-        for (int i = begin; i < end; ++i) {
-            const ListingPart part = m_listing.resultAt(i);
-            if (part.cards)
-                takeBatch(std::move(*part.cards));
-            else
-                endListing(std::move(*part.end));
-        }
-    });
-    connect(&m_listing, &QFutureWatcher<ListingPart>::finished, this, [this] {
-        m_listingRuns = false;
-        if (!m_waitingFolders.isEmpty())
-            startListing();
-    });
+    m_takeNextPart.setSingleShot(true);
+    m_takeNextPart.setInterval(0);
+    connect(&m_listing, &QFutureWatcher<ListingPart>::resultsReadyAt, &m_takeNextPart, qOverload<>(&QTimer::start));
+    connect(&m_takeNextPart, &QTimer::timeout, this, &CatalogueModel::takeNextPart);
 }
 
 CatalogueModel::~CatalogueModel()
@@ -156,7 +147,26 @@ void CatalogueModel::startListing()
             if (LiesUnder(card.path, folders))
                 known.push_back(card);
     m_listingRuns = true;
+    m_nextPart = 0;
     m_listing.setFuture(QtConcurrent::run(ListInParts, folders, std::move(known)));
+}
+
+void CatalogueModel::takeNextPart()
+{
+    // One part a turn of the event loop, so that parts that came together
+    // never hold the interface up together.
+    if (m_nextPart >= m_listing.future().resultCount())
+        return;
+    const ListingPart part = m_listing.resultAt(m_nextPart++);
+    if (part.cards) {
+        takeBatch(std::move(*part.cards));
+        m_takeNextPart.start();
+        return;
+    }
+    endListing(std::move(*part.end));
+    m_listingRuns = false;
+    if (!m_waitingFolders.isEmpty())
+        startListing();
 }
 
 void CatalogueModel::takeBatch(std::vector<CatalogueCard> cards)
@@ -204,9 +214,9 @@ void CatalogueModel::endListing(FolderListing listing)
 
     std::vector<char> gone(m_cards.size(), 0);
     bool anyGone = false;
-    for (size_t i = 0; i < m_cards.size(); ++i)
-        if (LiesUnder(m_cards[i].path, listing.roots) && !listing.found.contains(m_cards[i].path)) {
-            gone[i] = 1;
+    for (const QString &path : std::as_const(listing.gone))
+        if (const int index = m_indexOf.value(path, -1); index >= 0) {
+            gone[index] = 1;
             anyGone = true;
         }
     if (anyGone) {
@@ -242,7 +252,9 @@ void CatalogueModel::endListing(FolderListing listing)
 
 void CatalogueModel::setSearch(const QString &typed)
 {
-    m_search = CatalogueSearch(typed);
+    CatalogueSearch search(typed);
+    m_narrowed = search.narrows(m_search);
+    m_search = std::move(search);
     ++m_searchNumber;
     showRows(filtered());
 }
@@ -255,17 +267,28 @@ void CatalogueModel::setDuplicatesOnly(bool only)
 
 std::vector<int> CatalogueModel::filtered()
 {
-    std::vector<int> rows;
-    rows.reserve(m_order.size());
+    // The cards the search has not seen are searched on every core; after a
+    // narrower search, those the last one left out stay out unseen.
+    std::vector<int> unseen;
     for (int index : m_order) {
         TableKeys &keys = m_cards[index].keys;
-        if (keys.search != m_searchNumber) {
+        if (keys.search == m_searchNumber)
+            continue;
+        if (m_narrowed && keys.search == m_searchNumber - 1 && !keys.matches)
             keys.search = m_searchNumber;
-            keys.matches = m_search.matches(m_cards[index]);
-        }
-        if (keys.matches)
-            rows.push_back(index);
+        else
+            unseen.push_back(index);
     }
+    QtConcurrent::blockingMap(unseen, [this](int index) {
+        TableKeys &keys = m_cards[index].keys;
+        keys.matches = m_search.matches(m_cards[index]);
+        keys.search = m_searchNumber;
+    });
+    std::vector<int> rows;
+    rows.reserve(m_order.size());
+    for (int index : m_order)
+        if (m_cards[index].keys.matches)
+            rows.push_back(index);
     return m_duplicatesOnly ? GroupDuplicates(rows, m_cards) : rows;
 }
 

@@ -8,6 +8,7 @@
 #include <QAbstractTableModel>
 #include <QFutureWatcher>
 #include <QHash>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -74,6 +75,7 @@ signals:
 
 private:
     void startListing();
+    void takeNextPart();
     void takeBatch(std::vector<CatalogueCard> cards);
     void endListing(FolderListing listing);
     // The cards in the order, less those the search or the duplicates leave
@@ -91,13 +93,16 @@ private:
     QHash<QString, int> m_indexOf; // each card's index, by path
     std::vector<CatalogueCard> m_unsettled;
     CatalogueSearch m_search;
-    int m_searchNumber = 1; // counts the searches, for the cards' keys
+    int m_searchNumber = 1;  // counts the searches, for the cards' keys
+    bool m_narrowed = false; // the search narrows the one before
     CatalogueColumn m_sortColumn = CatalogueColumn::Titre;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_duplicatesOnly = false;
     Thumbnails *m_thumbnails;
     Thumbnails *m_wallPosters;
     QFutureWatcher<ListingPart> m_listing;
+    int m_nextPart = 0; // the listing's next part to take
+    QTimer m_takeNextPart;
     bool m_listingRuns = false;
     bool m_listedOnce = false;
     QStringList m_waitingFolders;

@@ -24,8 +24,13 @@ const FoldTable &ByteFolds()
 void AppendFolded(std::string &out, QByteArrayView bytes)
 {
     const FoldTable &folds = ByteFolds();
-    for (char byte : bytes)
-        out += folds[static_cast<unsigned char>(byte)];
+    for (char byte : bytes) {
+        const std::string &folded = folds[static_cast<unsigned char>(byte)];
+        if (folded.size() == 1)
+            out.push_back(folded.front());
+        else
+            out.append(folded);
+    }
     out += '\n'; // a word never runs from one field into the next
 }
 
@@ -67,6 +72,16 @@ bool CatalogueSearch::matches(const CatalogueCard &card) const
     }
     for (const std::string &word : m_words)
         if (haystack.find(word) == std::string::npos)
+            return false;
+    return true;
+}
+
+bool CatalogueSearch::narrows(const CatalogueSearch &wider) const
+{
+    if (m_words.size() < wider.m_words.size())
+        return false;
+    for (size_t i = 0; i < wider.m_words.size(); ++i)
+        if (m_words[i].find(wider.m_words[i]) == std::string::npos)
             return false;
     return true;
 }

@@ -19,6 +19,10 @@ public:
 
     bool isEmpty() const { return m_words.empty(); }
     bool matches(const CatalogueCard &card) const;
+    // True when no card this search matches can fail `wider`: each of its
+    // words holds the word at the same place in `wider`, as when more is
+    // typed at the end.
+    bool narrows(const CatalogueSearch &wider) const;
 
 private:
     std::vector<std::string> m_words; // folded, UTF-8

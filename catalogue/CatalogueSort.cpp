@@ -1,6 +1,6 @@
 #include "catalogue/CatalogueSort.h"
 
-#include <QCollatorSortKey>
+#include <QCollator>
 
 #include <algorithm>
 
@@ -38,9 +38,7 @@ CardOrder::CardOrder(std::vector<CatalogueCard> &cards, CatalogueColumn column, 
     : m_cards(cards)
     , m_column(column)
     , m_order(order)
-    , m_collator(QLocale(QLocale::French, QLocale::France))
 {
-    m_collator.setNumericMode(true);
 }
 
 void CardOrder::prepare(const std::vector<int> &rows)
@@ -50,13 +48,13 @@ void CardOrder::prepare(const std::vector<int> &rows)
         CatalogueCard &card = m_cards[row];
         TableKeys &keys = card.keys;
         if (!keys.title)
-            keys.title = m_collator.sortKey(card.title());
+            keys.title = SortKey(card.title());
         if ((IsNumeric(m_column) || IsOtherText(m_column)) && keys.column != int(m_column)) {
             keys.column = int(m_column);
             if (IsNumeric(m_column))
                 keys.number = SortNumber(card, m_column);
             else
-                keys.text = m_collator.sortKey(SortText(card, m_column));
+                keys.text = SortKey(SortText(card, m_column));
         }
     }
 }
@@ -86,4 +84,14 @@ void SortCards(std::vector<int> &rows, std::vector<CatalogueCard> &cards, Catalo
     CardOrder before(cards, column, order);
     before.prepare(rows);
     std::sort(rows.begin(), rows.end(), before);
+}
+
+QCollatorSortKey SortKey(const QString &text)
+{
+    thread_local const QCollator collator = [] {
+        QCollator french{QLocale(QLocale::French, QLocale::France)};
+        french.setNumericMode(true);
+        return french;
+    }();
+    return collator.sortKey(text);
 }

@@ -2,7 +2,7 @@
 
 #include "catalogue/CatalogueCard.h"
 
-#include <QCollator>
+#include <QCollatorSortKey>
 #include <Qt>
 
 #include <vector>
@@ -31,7 +31,10 @@ private:
     std::vector<CatalogueCard> &m_cards;
     CatalogueColumn m_column;
     Qt::SortOrder m_order;
-    QCollator m_collator;
 };
+
+// The key texts sort by: French collation, numbers by their value. Made on
+// any thread, so that a listing makes its cards' title keys as it reads.
+QCollatorSortKey SortKey(const QString &text);
 
 void SortCards(std::vector<int> &rows, std::vector<CatalogueCard> &cards, CatalogueColumn column, Qt::SortOrder order);

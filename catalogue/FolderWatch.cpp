@@ -18,8 +18,12 @@ FolderWatch::FolderWatch(QObject *parent)
     m_nextShare.setSingleShot(true);
     m_nextShare.setInterval(0);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &FolderWatch::touched);
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this,
-            [this](const QString &path) { touched(QFileInfo(path).absolutePath()); });
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this](const QString &path) {
+        // A file replaced or removed may no longer be watched: the next
+        // listing watches what lies at its path again.
+        m_watchedOrWaiting.remove(path);
+        touched(QFileInfo(path).absolutePath());
+    });
     connect(&m_settle, &QTimer::timeout, this, [this] {
         const QStringList folders(m_touched.begin(), m_touched.end());
         m_touched.clear();
@@ -43,12 +47,11 @@ QStringList FolderWatch::watchFolders(const QStringList &folders)
 
 void FolderWatch::watchFiles(const QStringList &paths)
 {
-    const QStringList files = m_watcher.files();
-    QSet<QString> watchedOrWaiting(files.begin(), files.end());
-    watchedOrWaiting.unite(QSet<QString>(m_unwatchedFiles.begin(), m_unwatchedFiles.end()));
     for (const QString &path : paths)
-        if (!watchedOrWaiting.contains(path))
+        if (!m_watchedOrWaiting.contains(path)) {
+            m_watchedOrWaiting.insert(path);
             m_unwatchedFiles << path;
+        }
     if (!m_unwatchedFiles.isEmpty())
         m_nextShare.start();
 }

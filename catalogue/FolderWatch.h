@@ -33,6 +33,9 @@ private:
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
     QSet<QString> m_touched;
+    // Kept rather than asked of the watcher: a catalogue of many thousand
+    // cards is checked at each change.
+    QSet<QString> m_watchedOrWaiting;
     QStringList m_unwatchedFiles;
     QTimer m_nextShare;
 };
