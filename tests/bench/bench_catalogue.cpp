@@ -25,14 +25,6 @@ constexpr int kManyCards = 100000;
 constexpr int kCorrected = 1000;
 constexpr int kRuns = 7;
 
-void Require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "bench_catalogue: %s failed\n", what);
-        std::exit(1);
-    }
-}
-
 void ReadHeaders(const QStringList &paths)
 {
     qint64 total = 0;
