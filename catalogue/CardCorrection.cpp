@@ -3,9 +3,7 @@
 #include "card/CardFileIo.h"
 #include "card/CardWriter.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -27,8 +25,8 @@ QStringList CorrectCards(const std::vector<CatalogueCard> &cards, const CardCorr
         }
         // The record as listed is the one on disk while the file keeps its
         // date and size: only the text part is then written.
-        const QFileInfo file(card.path);
-        if (!file.isFile() || file.lastModified().toMSecsSinceEpoch() != card.modified || file.size() != card.size) {
+        const FileStamp file = StampOf(card.path);
+        if (!file.isFile || file.modified != card.modified || file.size != card.size) {
             failures << ChangedSinceListed(card.path);
             continue;
         }

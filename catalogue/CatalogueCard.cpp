@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 void CatalogueCard::setRecord(const CardRecord &record)
 {
     fields.clear();
@@ -73,6 +75,20 @@ int CatalogueCard::minutes() const
     return hoursOk && minutesOk ? h * 60 + m : -1;
 }
 
+FileStamp StampOf(const QString &path)
+{
+    FileStamp stamp;
+    struct stat about
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &about) == 0) {
+        stamp.modified = qint64(about.st_mtim.tv_sec) * 1000 + about.st_mtim.tv_nsec / 1000000;
+        stamp.size = about.st_size;
+        stamp.isFile = S_ISREG(about.st_mode);
+    }
+    return stamp;
+}
+
 CatalogueCard ReadCatalogueCard(const QString &absolutePath)
 {
     CatalogueCard card;
@@ -82,9 +98,9 @@ CatalogueCard ReadCatalogueCard(const QString &absolutePath)
         card.settled = in.exists();
         return card;
     }
-    // Asked of the open file, which costs less than asking by path.
-    card.modified = in.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch();
-    card.size = in.size();
+    const FileStamp stamp = StampOf(card.path);
+    card.modified = stamp.modified;
+    card.size = stamp.size;
     // A card cut inside its text part reads as the viewer reads it: the
     // rest is spaces.
     const CardHeader header = ReadCardHeader(in);

@@ -72,7 +72,8 @@ FolderListing ListFolders(const QStringList &folders, const std::vector<Catalogu
             const QString path = file.absoluteFilePath();
             listing.found.insert(path);
             const CatalogueCard *old = knownByPath.value(path, nullptr);
-            if (old && old->modified == file.lastModified().toMSecsSinceEpoch() && old->size == file.size()) {
+            const FileStamp stamp = old ? StampOf(path) : FileStamp();
+            if (old && old->modified == stamp.modified && old->size == stamp.size) {
                 if (!old->settled) { // unchanged since the last look: it is as it stays
                     CatalogueCard card = *old;
                     card.settled = true;

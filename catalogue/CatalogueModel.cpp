@@ -125,9 +125,7 @@ void CatalogueModel::sort(int column, Qt::SortOrder order)
 {
     m_sortColumn = CatalogueColumn(column);
     m_sortOrder = order;
-    CardOrder before(m_cards, m_sortColumn, m_sortOrder);
-    before.prepare(m_order);
-    std::sort(m_order.begin(), m_order.end(), before);
+    SortCards(m_order, m_cards, m_sortColumn, m_sortOrder);
     showRows(filtered());
 }
 

@@ -37,4 +37,5 @@ private:
 // any thread, so that a listing makes its cards' title keys as it reads.
 QCollatorSortKey SortKey(const QString &text);
 
+// Puts the rows in the column's order.
 void SortCards(std::vector<int> &rows, std::vector<CatalogueCard> &cards, CatalogueColumn column, Qt::SortOrder order);
