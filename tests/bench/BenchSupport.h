@@ -46,15 +46,6 @@ inline double MedianRatio(int runs, const std::function<void()> &floor, const st
     return ratios[ratios.size() / 2];
 }
 
-// Ends the benchmark when a step it measures did not do its job.
-inline void Require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "benchmark: %s failed\n", what);
-        std::exit(1);
-    }
-}
-
 inline void PrintFigure(const char *name, double value)
 {
     std::printf("%s: %.2f\n", name, value);
