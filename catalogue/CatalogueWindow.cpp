@@ -190,7 +190,7 @@ void CatalogueWindow::createMenus()
     mnuAfficher->setShortcutContext(Qt::WidgetShortcut);
     tblFiches->addAction(mnuAfficher);
     mnuModifier = Item(file, QStringLiteral("&Modifier"), QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuModifierChoisies = Item(file, QStringLiteral("Modifier les fiches c&hoisies..."), {});
+    mnuModifierChoisies = Item(file, QStringLiteral("Modifier &les fiches choisies..."), {});
     connect(mnuModifierChoisies, &QAction::triggered, this, &CatalogueWindow::correctChosenCards);
     mnuExporter = Item(file, QStringLiteral("E&xporter..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     mnuImporter = Item(file, QStringLiteral("&Importer..."), QKeySequence(Qt::CTRL | Qt::Key_I));
