@@ -99,6 +99,17 @@ QString RunningTimeText(const QString &storedHours, const QString &storedMinutes
     return hours + u'h' + minutes;
 }
 
+int RunningMinutes(const QString &storedHours, const QString &storedMinutes, const QLocale &locale)
+{
+    const QString hours = storedHours.trimmed();
+    const QString minutes = storedMinutes.trimmed();
+    if (hours.isEmpty() && minutes.isEmpty())
+        return -1;
+    const std::optional<qint16> h = hours.isEmpty() ? qint16(0) : WholeNumber(hours, locale);
+    const std::optional<qint16> m = minutes.isEmpty() ? qint16(0) : WholeNumber(minutes, locale);
+    return h && m ? *h * 60 + *m : -1;
+}
+
 QString SummaryForRecord(const QString &boxText)
 {
     QString text = boxText;

@@ -45,6 +45,10 @@ QString MinutesForEditor(const QString &stored, const QLocale &locale);
 // the catalogue and the printed pages write the running time; empty when
 // neither is filled.
 QString RunningTimeText(const QString &storedHours, const QString &storedMinutes);
+// The running time in minutes, for sorting: each field read as the editor
+// reads it (a whole number under the locale), a blank one as 0; -1 when
+// both are blank or either holds no number.
+int RunningMinutes(const QString &storedHours, const QString &storedMinutes, const QLocale &locale);
 
 // The summary is stored with CR LF line breaks; the editor's box uses LF.
 QString SummaryForRecord(const QString &boxText);

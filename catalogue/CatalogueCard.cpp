@@ -64,15 +64,7 @@ int CatalogueCard::year() const
 
 int CatalogueCard::minutes() const
 {
-    const QString hours = text(CardRecord::DureeH).trimmed();
-    const QString minutes = text(CardRecord::DureeMin).trimmed();
-    if (hours.isEmpty() && minutes.isEmpty())
-        return -1;
-    bool hoursOk = true;
-    bool minutesOk = true;
-    const int h = hours.isEmpty() ? 0 : hours.toInt(&hoursOk);
-    const int m = minutes.isEmpty() ? 0 : minutes.toInt(&minutesOk);
-    return hoursOk && minutesOk ? h * 60 + m : -1;
+    return RunningMinutes(text(CardRecord::DureeH), text(CardRecord::DureeMin), QLocale());
 }
 
 FileStamp StampOf(const QString &path)

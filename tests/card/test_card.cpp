@@ -1,6 +1,7 @@
 // The card record, the card file as the writer makes it and the reader takes
 // it apart, and saves that fail: expected bytes are laid out by hand.
 #include "card/CardReader.h"
+#include "card/CardText.h"
 #include "card/CardWriter.h"
 #include "support/CardBytes.h"
 #include "support/TestFiles.h"
@@ -83,6 +84,28 @@ private slots:
         record.set(CardRecord::Resume, QStringLiteral("Fin"));
         QCOMPARE(WriteCard(record, poster, target).errorString, QString());
         QCOMPARE(ReadBytes(target), CardBytes({.titre = "Nosferatu", .resume = "Fin"}, poster));
+    }
+
+    // Read as the editor reads the boxes: under the locale, halves to even.
+    void runningMinutesForSorting_data()
+    {
+        QTest::addColumn<QString>("hours");
+        QTest::addColumn<QString>("minutes");
+        QTest::addColumn<int>("total");
+        QTest::newRow("1 h 42") << " 1" << "42" << 102;
+        QTest::newRow("minutes alone") << "  " << "5 " << 5;
+        QTest::newRow("decimal comma") << "1," << "5 " << 65;
+        QTest::newRow("half to even") << " 2" << ",5" << 120;
+        QTest::newRow("blank") << "  " << "  " << -1;
+        QTest::newRow("no number") << "a-" << "05" << -1;
+    }
+
+    void runningMinutesForSorting()
+    {
+        QFETCH(QString, hours);
+        QFETCH(QString, minutes);
+        QFETCH(int, total);
+        QCOMPARE(RunningMinutes(hours, minutes, QLocale(QLocale::French)), total);
     }
 
     void readerBoundaries_data()
