@@ -14,6 +14,7 @@
 #include "core/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/FileDialogs.h"
+#include "platform/KeyboardAccess.h"
 #include "print/PrintCommands.h"
 #include "print/PrintJobs.h"
 #include "viewer/LoadViewer.h"
@@ -75,6 +76,7 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
     model = new CatalogueModel(this);
     createControls();
     createMenus();
+    GiveShortcutsPrecedence(this);
 
     connect(model, &CatalogueModel::countChanged, this, &CatalogueWindow::updateCount);
     // A card is always chosen when there are rows, so that Entrée opens one:

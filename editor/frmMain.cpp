@@ -5,6 +5,7 @@
 #include "editor/SummaryBox.h"
 #include "platform/Centre.h"
 #include "platform/Desktop.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/Twips.h"
 #include "resources/Resources.h"
 
@@ -36,6 +37,7 @@ frmMain::frmMain(QWidget *parent)
     connectCommands();
     acceptFileDrops();
     makeAccessible();
+    GiveShortcutsPrecedence(this);
     fixSizeAndCentre();
     ChangeEdit(false);
 }

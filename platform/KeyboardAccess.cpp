@@ -1,8 +1,10 @@
 #include "platform/KeyboardAccess.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFocusFrame>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QShortcut>
@@ -89,4 +91,45 @@ void AddMenuKeys(QWidget *area, Qt::ShortcutContext context, QMenu *menu)
         const QWidget *focused = QApplication::focusWidget() ? QApplication::focusWidget() : area;
         menu->exec(focused->mapToGlobal(focused->rect().center()));
     });
+}
+
+namespace {
+
+// Turns down a text box's claim on a key that a menu item of the window
+// has, so that the item's shortcut fires.
+class MenuShortcutsFirst : public QObject
+{
+public:
+    explicit MenuShortcutsFirst(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (event->type() != QEvent::ShortcutOverride || !(key->modifiers() & Qt::ControlModifier))
+            return false;
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction *action : m_window->findChildren<QAction *>())
+            if (action->isEnabled() && action->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
+        return false;
+    }
+
+private:
+    QWidget *const m_window;
+};
+
+} // namespace
+
+void GiveShortcutsPrecedence(QWidget *window)
+{
+    auto *filter = new MenuShortcutsFirst(window);
+    for (QLineEdit *box : window->findChildren<QLineEdit *>())
+        box->installEventFilter(filter);
 }

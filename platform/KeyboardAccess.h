@@ -36,3 +36,8 @@ private:
 // the focus is on the area (and, with Qt::WidgetWithChildrenShortcut, on
 // one of its controls).
 void AddMenuKeys(QWidget *area, Qt::ShortcutContext context, QMenu *menu);
+
+// Text boxes take some Ctrl keys as their own moves (Ctrl+E to the end of
+// the line, Ctrl+K to cut it, on Linux); the window's menu shortcuts come
+// first wherever the focus is. Call once the window's menus are made.
+void GiveShortcutsPrecedence(QWidget *window);
