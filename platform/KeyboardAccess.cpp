@@ -109,8 +109,10 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (event->type() != QEvent::ShortcutOverride || !(key->modifiers() & Qt::ControlModifier))
+        if (!(key->modifiers() & Qt::ControlModifier))
             return false;
         const QKeySequence pressed(key->keyCombination());
         for (const QAction *action : m_window->findChildren<QAction *>())
