@@ -77,7 +77,9 @@ std::optional<QList<TmdbHit>> ParseTmdbSearch(QByteArrayView json)
         if (!id.isDouble())
             continue;
         TmdbHit hit;
-        hit.id = qint64(id.toDouble());
+        hit.id = id.toInteger(-1);
+        if (hit.id < 0)
+            continue;
         ReadTitles(movie, hit.film);
         hits.append(hit);
     }
