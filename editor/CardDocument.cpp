@@ -104,9 +104,10 @@ IoStatus CardDocument::open(const QString &path)
 IoStatus CardDocument::save()
 {
     // The text part alone is rewritten only over the very file that was
-    // read; a file changed or removed since gets the whole card, unless its
-    // poster could not be held.
-    const bool textPartOnly = !m_posterChanged && (m_posterLeftInFile || !changedOnDisk()) && IsWholeCardFile(m_path);
+    // read, whole as its size shows; a file changed or removed since gets
+    // the whole card, unless its poster could not be held.
+    const bool textPartOnly = !m_posterChanged
+        && (m_posterLeftInFile ? IsWholeCardFile(m_path) : !changedOnDisk() && m_stamp.size > kHeaderSize);
     return concludeWrite(m_path,
                          textPartOnly ? WriteCardHeader(m_path, m_record) : WriteCard(m_record, m_poster, m_path));
 }
