@@ -21,6 +21,12 @@
 namespace {
 
 const QString kApiKey = QStringLiteral("0123456789abcdef0123456789abcdef");
+// The overview of tests/online/recorded/tmdb-movie.json.
+const char *const kAdAstraOverview =
+    "The near future, a time when both hope and hardships drive humanity to look to the stars and beyond. While a "
+    "mysterious phenomenon menaces to destroy life on planet Earth, astronaut Roy McBride undertakes a mission across "
+    "the immensity of space and its many perils to uncover the truth about a lost expedition that decades before "
+    "boldly faced emptiness and silence in search of the unknown.";
 
 CardRecord Record(const CardFields &fields)
 {
@@ -207,14 +213,9 @@ private slots:
         window.findChild<QCheckBox *>("chkRemplacer")->setChecked(true);
         SearchAndFill(window, "Batman Begins");
         QTRY_COMPARE(window.result(), int(QDialog::Accepted));
-        const QByteArray overview = "The near future, a time when both hope and hardships drive humanity to look to the stars and "
-                                    "beyond. While a mysterious phenomenon menaces to destroy life on planet Earth, astronaut Roy "
-                                    "McBride undertakes a mission across the immensity of space and its many perils to uncover the "
-                                    "truth about a lost expedition that decades before boldly faced emptiness and silence in search "
-                                    "of the unknown.";
         QCOMPARE(window.filled().record.bytes(),
                  Record({"Ad Astra", "2019", " 2", "03", "Science Fiction", "James Gray",
-                         "Brad Pitt|Tommy Lee Jones|Ruth Negga|", overview})
+                         "Brad Pitt|Tommy Lee Jones|Ruth Negga|", kAdAstraOverview})
                      .bytes());
         QVERIFY(window.filled().takePoster);
         QCOMPARE(window.poster(), poster);
@@ -312,6 +313,24 @@ private slots:
         QVERIFY(!window.filled().takePoster);
         QVERIFY(window.poster().isEmpty());
         QVERIFY(window.posterProblem().startsWith("Affiche refusée : "));
+    }
+
+    void takesWhatFilmHas()
+    {
+        // A film TMDb knows by its title alone is still offered, and its
+        // English overview asked for; only the overview is taken from that
+        // answer, so Ad Astra's stands in for it.
+        RecordedServer server;
+        server.route("/3/search/movie", {{200, RecordedAnswer("tmdb-search.json")}});
+        server.route("language=fr-FR", {{200, RecordedAnswer("tmdb-movie-latest.json")}});
+        server.route("language=en-US", {{200, RecordedAnswer("tmdb-movie.json")}});
+        frmOnlineSearch window(CardRecord(), false, Settings(server.url(), kApiKey));
+        window.show();
+        SearchAndFill(window, "Batman Begins");
+        QTRY_COMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(window.filled().record.bytes(),
+                 Record({"K\xf6nig Charles III", "", "", "", "", "", "", kAdAstraOverview}).bytes());
+        QVERIFY(!window.filled().takePoster);
     }
 
     void cancelledFillChangesNothing()
