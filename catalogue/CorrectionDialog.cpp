@@ -21,7 +21,7 @@ CorrectionDialog::CorrectionDialog(QWidget *parent)
     // The year takes digits only, as in the editor.
     txtAnnee->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtAnnee));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Modifier"));
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Modifier"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
     static_cast<QFormLayout *>(layout())->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
