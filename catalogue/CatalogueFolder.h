@@ -7,6 +7,8 @@
 #include <QStringList>
 
 #include <functional>
+
+class QThreadPool;
 #include <vector>
 
 // Each folder and its modification time, in milliseconds since the epoch.
@@ -32,9 +34,9 @@ using CardBatchSink = std::function<bool(std::vector<CatalogueCard> &&cards)>;
 // subfolders. Links to folders are not followed and only plain files are
 // opened, so that no entry can hold the listing up. A card already known
 // whose file has kept its date and size is not read again and not handed
-// over; the others are read on every core and handed over in batches, small
-// at first so that the first rows come at once.
-FolderListing ListFolders(const QStringList &folders, const std::vector<CatalogueCard> &known,
+// over; the others are read by the readers' threads and handed over in
+// batches, small at first so that the first rows come at once.
+FolderListing ListFolders(const QStringList &folders, const std::vector<CatalogueCard> &known, QThreadPool &readers,
                           const CardBatchSink &sink);
 
 // Whether the path lies in one of the folders or below.

@@ -5,6 +5,7 @@
 
 #include "platform/PosterName.h"
 
+#include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -17,9 +18,10 @@ constexpr int kWallPosterBound = 180; // 120 pixels wide for a poster two thirds
 // Enough for a screenful, and for scrolling back a little.
 constexpr int kThumbnailsKept = 300;
 
-void ListInParts(QPromise<ListingPart> &promise, const QStringList &folders, const std::vector<CatalogueCard> &known)
+void ListInParts(QPromise<ListingPart> &promise, const QStringList &folders, const std::vector<CatalogueCard> &known,
+                 QThreadPool *readers)
 {
-    FolderListing listing = ListFolders(folders, known, [&promise](std::vector<CatalogueCard> &&cards) {
+    FolderListing listing = ListFolders(folders, known, *readers, [&promise](std::vector<CatalogueCard> &&cards) {
         promise.addResult(ListingPart{std::make_shared<std::vector<CatalogueCard>>(std::move(cards)), nullptr});
         return !promise.isCanceled();
     });
@@ -61,6 +63,8 @@ CatalogueModel::CatalogueModel(QObject *parent)
                 emit dataChanged(index(row, int(CatalogueColumn::Affiche)), index(row, int(CatalogueColumn::Titre)),
                                  {Qt::DecorationRole, kWallPosterRole, Qt::AccessibleTextRole});
         });
+    // The listing thread and a reader for each core.
+    m_readers.setMaxThreadCount(QThread::idealThreadCount() + 1);
     m_takeNextPart.setSingleShot(true);
     m_takeNextPart.setInterval(0);
     connect(&m_listing, &QFutureWatcher<ListingPart>::resultsReadyAt, &m_takeNextPart, qOverload<>(&QTimer::start));
@@ -146,7 +150,7 @@ void CatalogueModel::startListing()
                 known.push_back(card);
     m_listingRuns = true;
     m_nextPart = 0;
-    m_listing.setFuture(QtConcurrent::run(ListInParts, folders, std::move(known)));
+    m_listing.setFuture(QtConcurrent::run(&m_readers, ListInParts, folders, std::move(known), &m_readers));
 }
 
 void CatalogueModel::takeNextPart()

@@ -8,6 +8,7 @@
 #include <QAbstractTableModel>
 #include <QFutureWatcher>
 #include <QHash>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <memory>
@@ -106,4 +107,8 @@ private:
     bool m_listingRuns = false;
     bool m_listedOnce = false;
     QStringList m_waitingFolders;
+    // The listing's own threads, so that the search and the other work
+    // aside never wait behind its reads; last, so that the listing has
+    // stopped before the rest goes.
+    QThreadPool m_readers;
 };
