@@ -97,7 +97,6 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
         poll->take(listing);
         if (const QStringList added = watch->watchFolders(listing.folders.keys()); !added.isEmpty())
             model->relistFolders(added);
-        watch->watchFiles(model->cardPaths());
     });
     updateCount();
 }
