@@ -15,18 +15,23 @@
 
 void CatalogueCard::setRecord(const CardRecord &record)
 {
-    fields.clear();
-    fields.reserve(CardRecord::Size);
+    // The fields less their padding, copied in one allocation.
+    std::array<QByteArrayView, CardRecord::FieldCount> trimmed;
+    qsizetype total = 0;
     for (int field = 0; field < CardRecord::FieldCount; ++field) {
-        QByteArrayView stored =
-            QByteArrayView(record.bytes())
-                .sliced(CardRecord::offset(CardRecord::Field(field)), CardRecord::length(CardRecord::Field(field)));
-        while (stored.endsWith(' '))
-            stored.chop(1);
-        fields += stored;
-        fieldEnds[field] = quint16(fields.size());
+        const char *start = record.bytes().constData() + CardRecord::offset(CardRecord::Field(field));
+        const char *end = start + CardRecord::length(CardRecord::Field(field));
+        while (end != start && end[-1] == ' ')
+            --end;
+        trimmed[field] = QByteArrayView(start, end);
+        total += trimmed[field].size();
     }
-    fields.squeeze();
+    fields = QByteArray(total, Qt::Uninitialized);
+    char *out = fields.data();
+    for (int field = 0; field < CardRecord::FieldCount; ++field) {
+        out = std::copy(trimmed[field].begin(), trimmed[field].end(), out);
+        fieldEnds[field] = quint16(out - fields.constData());
+    }
 }
 
 QByteArrayView CatalogueCard::bytes(CardRecord::Field field) const

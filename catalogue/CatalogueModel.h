@@ -60,8 +60,6 @@ public:
     int totalCount() const { return int(m_cards.size()); }
     const CatalogueCard &cardAt(int row) const { return m_cards[m_rows[row]]; }
     int rowOf(const QString &path) const;
-    // Every card's path, shown or not.
-    QStringList cardPaths() const;
     // The rows shown, in their order.
     std::vector<CatalogueCard> shownCards() const;
 
@@ -87,7 +85,7 @@ private:
     void showRows(std::vector<int> rows);
     void reorderRows(std::vector<int> rows);
 
-    std::vector<CatalogueCard> m_cards;
+    CardStore m_cards;
     std::vector<int> m_order;      // every card, as sorted
     std::vector<int> m_rows;       // the cards shown, as sorted
     std::vector<int> m_rowOfCard;  // each card's row, -1 when not shown
