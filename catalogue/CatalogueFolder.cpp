@@ -72,7 +72,7 @@ FolderListing ListFolders(const QStringList &folders, const std::vector<KnownCar
     GiveWayToInterface();
     FolderListing listing;
     listing.roots = Outermost(folders);
-    QSet<QString> found;
+    QSet<QString> found; // the known cards still there
     std::vector<CatalogueCard> toRead;
     QSet<QString> asTheyAre; // unsettled before, unchanged since
     qsizetype batch = kFirstBatch;
@@ -81,8 +81,9 @@ FolderListing ListFolders(const QStringList &folders, const std::vector<KnownCar
         listing.folders.insert(path, stamp.modified);
     };
     visitor.file = [&](const QString &path) {
-        found.insert(path);
-        if (const KnownCard *old = knownByPath.value(path, nullptr)) {
+        const KnownCard *old = knownByPath.value(path, nullptr);
+        if (old) {
+            found.insert(path);
             const FileStamp stamp = StampOf(path);
             if (old->modified == stamp.modified && old->size == stamp.size) {
                 if (old->settled)
