@@ -12,6 +12,41 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+
+namespace {
+
+// Where the text ends before its padding: most of a card's 1168 bytes are
+// spaces, gone through eight at a time.
+const char *EndOfText(const char *start, const char *end)
+{
+    constexpr quint64 kSpaces = 0x2020202020202020;
+    for (quint64 word = 0; end - start >= qsizetype(sizeof word); end -= sizeof word) {
+        std::memcpy(&word, end - sizeof word, sizeof word);
+        if (word != kSpaces)
+            break;
+    }
+    while (end != start && end[-1] == ' ')
+        --end;
+    return end;
+}
+
+// The first bytes of the file, up to the poster; -1 when it cannot be read.
+ssize_t ReadStart(int fd, char (&start)[kPosterOffset])
+{
+    ssize_t got = 0;
+    while (got < kPosterOffset) {
+        const ssize_t read = ::pread(fd, start + got, kPosterOffset - got, got);
+        if (read < 0 && errno != EINTR)
+            return -1;
+        if (read == 0)
+            break; // the end of the file
+        got += std::max<ssize_t>(read, 0);
+    }
+    return got;
+}
+
+} // namespace
 
 void CatalogueCard::setRecord(const CardRecord &record)
 {
@@ -20,9 +55,7 @@ void CatalogueCard::setRecord(const CardRecord &record)
     qsizetype total = 0;
     for (int field = 0; field < CardRecord::FieldCount; ++field) {
         const char *start = record.bytes().constData() + CardRecord::offset(CardRecord::Field(field));
-        const char *end = start + CardRecord::length(CardRecord::Field(field));
-        while (end != start && end[-1] == ' ')
-            --end;
+        const char *end = EndOfText(start, start + CardRecord::length(CardRecord::Field(field)));
         trimmed[field] = QByteArrayView(start, end);
         total += trimmed[field].size();
     }
@@ -76,25 +109,6 @@ int CatalogueCard::minutes() const
 {
     return RunningMinutes(text(CardRecord::DureeH), text(CardRecord::DureeMin), QLocale());
 }
-
-namespace {
-
-// The first bytes of the file, up to the poster; -1 when it cannot be read.
-ssize_t ReadStart(int fd, char (&start)[kPosterOffset])
-{
-    ssize_t got = 0;
-    while (got < kPosterOffset) {
-        const ssize_t read = ::pread(fd, start + got, kPosterOffset - got, got);
-        if (read < 0 && errno != EINTR)
-            return -1;
-        if (read == 0)
-            break; // the end of the file
-        got += std::max<ssize_t>(read, 0);
-    }
-    return got;
-}
-
-} // namespace
 
 CatalogueCard ReadCatalogueCard(const QString &absolutePath)
 {
