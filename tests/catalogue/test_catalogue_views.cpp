@@ -28,6 +28,7 @@ private slots:
     void detailsFollowTheChoice_data();
     void detailsFollowTheChoice();
     void cardRewrittenInPlaceShows();
+    void wallKeepsTheCurrentCardInViewAsItNarrows();
 
 private:
     void choose(const char *file);
@@ -176,6 +177,27 @@ void TestCatalogueViews::cardRewrittenInPlaceShows()
     QTRY_COMPARE_WITH_TIMEOUT(m_window->panDetails->lblRealisateur->text(), QStringLiteral("Michael Curtiz (1942)"),
                               5000);
     QCOMPARE(m_window->panDetails->lblActeurs->text(), QStringLiteral("Humphrey Bogart"));
+}
+
+void TestCatalogueViews::wallKeepsTheCurrentCardInViewAsItNarrows()
+{
+    // Sixty cards, six a line: the 41st is on the seventh line, and on the
+    // eleventh once the Détails pane takes its width.
+    QTemporaryDir dir;
+    for (int i = 0; i < 60; ++i)
+        WriteBytes(dir.filePath(QStringLiteral("%1.fsc").arg(i, 2, 10, QChar(u'0'))),
+                   CardBytes({QStringLiteral("Film %1").arg(i, 2, 10, QChar(u'0')).toLatin1()}));
+    CatalogueWindow window(dir.path());
+    window.resize(900, 600);
+    window.show();
+    QTRY_VERIFY(!window.model->isListing());
+    window.mnuAffiches->trigger();
+    PosterWall *wall = window.lstAffiches;
+    wall->setCurrentIndex(window.model->index(40, wall->modelColumn()));
+    wall->scrollTo(wall->currentIndex());
+    window.mnuDetails->trigger();
+    QTRY_VERIFY(wall->viewport()->width() < 700);
+    QTRY_VERIFY(wall->viewport()->rect().contains(wall->visualRect(wall->currentIndex())));
 }
 
 QTEST_MAIN(TestCatalogueViews)
