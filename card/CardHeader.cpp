@@ -2,6 +2,8 @@
 
 #include <QIODevice>
 
+#include <algorithm>
+
 CardHeader ReadCardHeader(QIODevice &device)
 {
     CardHeader header;
@@ -15,15 +17,22 @@ CardHeader ReadCardHeader(QIODevice &device)
             break; // the end of the file
         got += read;
     }
-    bytes.truncate(got);
-    if (!IsCardMarker({bytes.left(kMarkerSize)})) {
+    const QByteArrayView start(bytes.constData(), got);
+    return ParseCardHeader(start, got == kPosterOffset ? device.size() : got);
+}
+
+CardHeader ParseCardHeader(QByteArrayView start, qint64 fileSize)
+{
+    CardHeader header;
+    start = start.first(std::min<qsizetype>(start.size(), kPosterOffset));
+    if (start.size() < kMarkerSize || !IsCardMarker({start.first(kMarkerSize).toByteArray()})) {
         header.status = IoStatus::NotACard;
         return header;
     }
     header.status = IoStatus::Ok;
-    header.record = CardRecord::fromBytes(QByteArrayView(bytes).sliced(kMarkerSize));
-    header.whole = bytes.size() == kPosterOffset;
+    header.record = CardRecord::fromBytes(start.sliced(kMarkerSize));
+    header.whole = start.size() == kPosterOffset;
     if (header.whole)
-        header.posterLength = qMax<qint64>(0, device.size() - kPosterOffset);
+        header.posterLength = qMax<qint64>(0, fileSize - kPosterOffset);
     return header;
 }

@@ -25,3 +25,6 @@ struct CardHeader
 // Reads the header from the start of an open device, leaving the device
 // at the poster. The device's errorString() tells why it Failed.
 CardHeader ReadCardHeader(QIODevice &device);
+// The header of a file of `fileSize` bytes that begins with `start` (its
+// first kPosterOffset bytes, or the whole file when shorter).
+CardHeader ParseCardHeader(QByteArrayView start, qint64 fileSize);

@@ -96,6 +96,19 @@ QByteArray EncodeCardText(const QString &text)
 
 QString DecodeCardText(const QByteArray &bytes)
 {
-    QStringDecoder decoder("windows-1252");
-    return decoder.decode(bytes);
+    // One character a byte: each byte is decoded once, rather than through
+    // a converter opened at each call, which a catalogue makes by thousands
+    // on several threads.
+    static const std::array<QChar, 256> characters = [] {
+        QStringDecoder decoder("windows-1252");
+        std::array<QChar, 256> decoded;
+        for (int byte = 0; byte < 256; ++byte)
+            decoded[byte] = QString(decoder.decode(QByteArray(1, char(byte)))).front();
+        return decoded;
+    }();
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (char byte : bytes)
+        *out++ = characters[static_cast<unsigned char>(byte)];
+    return text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "card/CardRecord.h"
+#include "core/Files.h"
 
 #include <QCollatorSortKey>
 #include <QString>
@@ -54,19 +55,9 @@ struct CatalogueCard
     std::array<quint16, CardRecord::FieldCount> fieldEnds{};
 };
 
-// A file's modification time in milliseconds since the epoch, as Qt gives
-// it, and its size; asked of the system directly, without the conversions
-// to local time a QDateTime makes, for catalogues of many thousand cards.
-struct FileStamp
-{
-    qint64 modified = -1;
-    qint64 size = -1;
-    bool isFile = false;
-};
-FileStamp StampOf(const QString &path);
-
-// Reads the marker and the record of the file (1175 bytes at most). A file
-// that does not begin with the marker or cannot be read is kept as damaged.
+// Reads the marker and the record of the file (1175 bytes at most), its date
+// and its size asked of the file opened, in one read. A file that does not
+// begin with the marker or cannot be read is kept as damaged.
 CatalogueCard ReadCatalogueCard(const QString &absolutePath);
 
 inline constexpr char kUnreadableCard[] = "Fiche illisible";

@@ -2,14 +2,19 @@
 
 #include "catalogue/CatalogueSort.h"
 
-#include <QDirIterator>
+#include "core/FolderWalk.h"
+
 #include <QLocale>
 #include <QtConcurrent/QtConcurrentMap>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr qsizetype kFirstBatch = 200;
 constexpr qsizetype kLargestBatch = 4000;
+constexpr int kListingNice = 10;
 
 // The folders less those lying under another of them.
 QStringList Outermost(QStringList folders)
@@ -23,82 +28,86 @@ QStringList Outermost(QStringList folders)
     return outermost;
 }
 
-// Reads the paths on every core and hands the settled cards over.
-bool ReadBatch(QStringList &paths, FolderListing &listing, const CardBatchSink &sink)
+// The listing's threads give way to the interface thread whenever it has
+// work, on a machine whose cores are all busy (QThread's priorities change
+// nothing for Linux's ordinary threads; a thread's nice value does).
+void GiveWayToInterface()
+{
+    thread_local const int lowered = ::setpriority(PRIO_PROCESS, ::gettid(), kListingNice);
+    Q_UNUSED(lowered);
+}
+
+// Reads the cards in place on the readers' threads, and hands the settled
+// ones over, with those to be taken as they are.
+bool ReadBatch(std::vector<CatalogueCard> &toRead, const QSet<QString> &asTheyAre, QThreadPool &readers,
+               FolderListing &listing, const CardBatchSink &sink)
 {
     // Each card's title key is made as it is read, on every core: the
     // table sorts by title first.
-    std::vector<CatalogueCard> read =
-        QtConcurrent::blockingMapped<std::vector<CatalogueCard>>(paths, [](const QString &path) {
-            CatalogueCard card = ReadCatalogueCard(path);
-            card.keys.title = SortKey(card.title());
-            return card;
-        });
-    paths.clear();
+    QtConcurrent::blockingMap(&readers, toRead, [](CatalogueCard &card) {
+        GiveWayToInterface();
+        card = ReadCatalogueCard(card.path);
+        card.keys.title = SortKey(card.title());
+    });
     std::vector<CatalogueCard> settled;
-    settled.reserve(read.size());
-    for (CatalogueCard &card : read)
+    settled.reserve(toRead.size());
+    for (CatalogueCard &card : toRead) {
+        card.settled = card.settled || asTheyAre.contains(card.path);
         (card.settled ? settled : listing.unsettled).push_back(std::move(card));
+    }
+    toRead.clear();
     return settled.empty() || sink(std::move(settled));
 }
 
 } // namespace
 
-FolderListing ListFolders(const QStringList &folders, const std::vector<CatalogueCard> &known,
+FolderListing ListFolders(const QStringList &folders, const std::vector<KnownCard> &known, QThreadPool &readers,
                           const CardBatchSink &sink)
 {
-    QHash<QString, const CatalogueCard *> knownByPath;
+    QHash<QString, const KnownCard *> knownByPath;
     knownByPath.reserve(qsizetype(known.size()));
-    for (const CatalogueCard &card : known)
+    for (const KnownCard &card : known)
         knownByPath.insert(card.path, &card);
 
+    GiveWayToInterface();
     FolderListing listing;
     listing.roots = Outermost(folders);
-    QStringList toRead;
+    QSet<QString> found; // the known cards still there
+    std::vector<CatalogueCard> toRead;
+    QSet<QString> asTheyAre; // unsettled before, unchanged since
     qsizetype batch = kFirstBatch;
-    for (const QString &root : listing.roots) {
-        listing.folders.insert(root, QFileInfo(root).lastModified().toMSecsSinceEpoch());
-        // Folders are listed whatever their names, cards by theirs.
-        QDirIterator it(root, {QStringLiteral("*.fsc")},
-                        QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QFileInfo file = it.nextFileInfo();
-            if (file.isDir()) {
-                if (!file.isSymLink())
-                    listing.folders.insert(file.absoluteFilePath(), file.lastModified().toMSecsSinceEpoch());
-                continue;
-            }
-            const QString path = file.absoluteFilePath();
-            listing.found.insert(path);
-            const CatalogueCard *old = knownByPath.value(path, nullptr);
-            const FileStamp stamp = old ? StampOf(path) : FileStamp();
-            if (old && old->modified == stamp.modified && old->size == stamp.size) {
-                if (!old->settled) { // unchanged since the last look: it is as it stays
-                    CatalogueCard card = *old;
-                    card.settled = true;
-                    if (!sink({std::move(card)}))
-                        return listing;
-                }
-                continue;
-            }
-            toRead << path;
-            if (toRead.size() >= batch) {
-                if (!ReadBatch(toRead, listing, sink))
-                    return listing;
-                batch = std::min(batch * 2, kLargestBatch);
+    FolderVisitor visitor;
+    visitor.folder = [&listing](const QString &path, const FileStamp &stamp) {
+        listing.folders.insert(path, stamp.modified);
+    };
+    visitor.file = [&](const QString &path) {
+        const KnownCard *old = knownByPath.value(path, nullptr);
+        if (old) {
+            found.insert(path);
+            const FileStamp stamp = StampOf(path);
+            if (old->modified == stamp.modified && old->size == stamp.size) {
+                if (old->settled)
+                    return true;
+                // Unchanged since the last look: it is as it stays.
+                asTheyAre.insert(path);
             }
         }
+        toRead.emplace_back().path = path;
+        if (qsizetype(toRead.size()) < batch)
+            return true;
+        batch = std::min(batch * 2, kLargestBatch);
+        return ReadBatch(toRead, asTheyAre, readers, listing, sink);
+    };
+    for (const QString &root : std::as_const(listing.roots)) {
+        listing.folders.insert(root, -1); // looked at again until it can be listed
+        if (!WalkFolders(root, QStringLiteral(".fsc"), visitor))
+            return listing;
     }
-    if (!toRead.isEmpty())
-        ReadBatch(toRead, listing, sink);
-    for (const CatalogueCard &card : known)
-        if (!listing.found.contains(card.path))
+    if (!toRead.empty() && !ReadBatch(toRead, asTheyAre, readers, listing, sink))
+        return listing;
+    for (const KnownCard &card : known)
+        if (!found.contains(card.path))
             listing.gone << card.path;
-    // One shown before stays as it was until it settles.
-    for (const CatalogueCard &card : listing.unsettled)
-        if (!knownByPath.contains(card.path))
-            listing.found.remove(card.path);
     return listing;
 }
 

@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+class QThreadPool;
+
 // Each folder and its modification time, in milliseconds since the epoch.
 using FolderTimes = QHash<QString, qint64>;
 
@@ -18,11 +20,20 @@ struct FolderListing
 {
     QStringList roots;   // the folders listed, none lying under another
     FolderTimes folders; // the roots and every folder under them
-    QSet<QString> found; // every card lying there, read or known
     QStringList gone;    // the cards known there that were not found
     // Cards that vanished or were cut short while read: not listed, and
     // given back as known at the next look, which takes them if unchanged.
     std::vector<CatalogueCard> unsettled;
+};
+
+// A card listed before, as the next listing needs it: its file's date and
+// size tell whether it changed.
+struct KnownCard
+{
+    QString path;
+    qint64 modified = 0;
+    qint64 size = 0;
+    bool settled = true; // false: left out while it was being written
 };
 
 // Takes the cards read so far; false stops the listing.
@@ -32,9 +43,10 @@ using CardBatchSink = std::function<bool(std::vector<CatalogueCard> &&cards)>;
 // subfolders. Links to folders are not followed and only plain files are
 // opened, so that no entry can hold the listing up. A card already known
 // whose file has kept its date and size is not read again and not handed
-// over; the others are read on every core and handed over in batches, small
+// over, unless it was left out unsettled: it is then taken as it is. The
+// others are read by the readers' threads and handed over in batches, small
 // at first so that the first rows come at once.
-FolderListing ListFolders(const QStringList &folders, const std::vector<CatalogueCard> &known,
+FolderListing ListFolders(const QStringList &folders, const std::vector<KnownCard> &known, QThreadPool &readers,
                           const CardBatchSink &sink);
 
 // Whether the path lies in one of the folders or below.

@@ -5,10 +5,12 @@
 
 #include "platform/PosterName.h"
 
+#include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <span>
 
 namespace {
 
@@ -16,10 +18,13 @@ constexpr int kThumbnailBound = 48;
 constexpr int kWallPosterBound = 180; // 120 pixels wide for a poster two thirds as wide as high
 // Enough for a screenful, and for scrolling back a little.
 constexpr int kThumbnailsKept = 300;
+// About half a millisecond of searching.
+constexpr size_t kSearchSlice = 4000;
 
-void ListInParts(QPromise<ListingPart> &promise, const QStringList &folders, const std::vector<CatalogueCard> &known)
+void ListInParts(QPromise<ListingPart> &promise, const QStringList &folders, const std::vector<KnownCard> &known,
+                 QThreadPool *readers)
 {
-    FolderListing listing = ListFolders(folders, known, [&promise](std::vector<CatalogueCard> &&cards) {
+    FolderListing listing = ListFolders(folders, known, *readers, [&promise](std::vector<CatalogueCard> &&cards) {
         promise.addResult(ListingPart{std::make_shared<std::vector<CatalogueCard>>(std::move(cards)), nullptr});
         return !promise.isCanceled();
     });
@@ -28,7 +33,7 @@ void ListInParts(QPromise<ListingPart> &promise, const QStringList &folders, con
 
 // The rows whose card shares its title and year with another's, each group
 // together where its first card stands in the order.
-std::vector<int> GroupDuplicates(const std::vector<int> &rows, const std::vector<CatalogueCard> &cards)
+std::vector<int> GroupDuplicates(const std::vector<int> &rows, const CardStore &cards)
 {
     QHash<QString, std::vector<int>> groups;
     QStringList firstSeen;
@@ -61,6 +66,8 @@ CatalogueModel::CatalogueModel(QObject *parent)
                 emit dataChanged(index(row, int(CatalogueColumn::Affiche)), index(row, int(CatalogueColumn::Titre)),
                                  {Qt::DecorationRole, kWallPosterRole, Qt::AccessibleTextRole});
         });
+    // The listing thread and a reader for each core.
+    m_readers.setMaxThreadCount(QThread::idealThreadCount() + 1);
     m_takeNextPart.setSingleShot(true);
     m_takeNextPart.setInterval(0);
     connect(&m_listing, &QFutureWatcher<ListingPart>::resultsReadyAt, &m_takeNextPart, qOverload<>(&QTimer::start));
@@ -139,14 +146,18 @@ void CatalogueModel::relistFolders(const QStringList &folders)
 void CatalogueModel::startListing()
 {
     const QStringList folders = std::exchange(m_waitingFolders, {});
-    std::vector<CatalogueCard> known;
-    for (const std::vector<CatalogueCard> *cards : {&m_cards, &m_unsettled})
-        for (const CatalogueCard &card : *cards)
-            if (LiesUnder(card.path, folders))
-                known.push_back(card);
+    // Their paths, dates and sizes only: copying a hundred thousand cards
+    // would hold the interface up.
+    std::vector<KnownCard> known;
+    const auto add = [&known, &folders](const CatalogueCard &card) {
+        if (LiesUnder(card.path, folders))
+            known.push_back({card.path, card.modified, card.size, card.settled});
+    };
+    std::for_each(m_cards.begin(), m_cards.end(), add);
+    std::for_each(m_unsettled.begin(), m_unsettled.end(), add);
     m_listingRuns = true;
     m_nextPart = 0;
-    m_listing.setFuture(QtConcurrent::run(ListInParts, folders, std::move(known)));
+    m_listing.setFuture(QtConcurrent::run(&m_readers, ListInParts, folders, std::move(known), &m_readers));
 }
 
 void CatalogueModel::takeNextPart()
@@ -188,17 +199,16 @@ void CatalogueModel::takeBatch(std::vector<CatalogueCard> cards)
         taken.push_back(index);
     }
     // The cards taken are sorted on their own, then merged into the order.
-    std::vector<char> isTaken(m_cards.size(), 0);
-    for (int index : taken)
-        isTaken[index] = 1;
-    std::erase_if(m_order, [&isTaken](int index) { return isTaken[index]; });
+    if (!replaced.empty()) {
+        std::vector<char> isReplaced(m_cards.size(), 0);
+        for (int index : replaced)
+            isReplaced[index] = 1;
+        std::erase_if(m_order, [&isReplaced](int index) { return isReplaced[index]; });
+    }
     CardOrder before(m_cards, m_sortColumn, m_sortOrder);
     before.prepare(taken);
     std::sort(taken.begin(), taken.end(), before);
-    std::vector<int> order;
-    order.reserve(m_order.size() + taken.size());
-    std::merge(m_order.begin(), m_order.end(), taken.begin(), taken.end(), std::back_inserter(order), before);
-    m_order = std::move(order);
+    MergeRows(m_order, taken, before);
     showRows(filtered());
     for (int index : replaced)
         if (const int row = m_rowOfCard[index]; row >= 0)
@@ -266,26 +276,41 @@ void CatalogueModel::setDuplicatesOnly(bool only)
 std::vector<int> CatalogueModel::filtered()
 {
     // The cards the search has not seen are searched on every core; after a
-    // narrower search, those the last one left out stay out unseen.
+    // narrower search, those the last one left out stay out unseen. The
+    // cards are gone through as they lie in memory, not in the order: a
+    // hundred thousand cards do not fit in the processor's caches.
     std::vector<int> unseen;
-    for (int index : m_order) {
+    std::vector<char> matches(m_cards.size(), 0);
+    for (size_t index = 0; index < m_cards.size(); ++index) {
         TableKeys &keys = m_cards[index].keys;
-        if (keys.search == m_searchNumber)
-            continue;
-        if (m_narrowed && keys.search == m_searchNumber - 1 && !keys.matches)
+        if (keys.search != m_searchNumber && m_narrowed && keys.search == m_searchNumber - 1 && !keys.matches)
             keys.search = m_searchNumber;
+        if (keys.search == m_searchNumber)
+            matches[index] = keys.matches;
         else
-            unseen.push_back(index);
+            unseen.push_back(int(index));
     }
-    QtConcurrent::blockingMap(unseen, [this](int index) {
+    const auto search = [this, &matches](int index) {
         TableKeys &keys = m_cards[index].keys;
         keys.matches = m_search.matches(m_cards[index]);
         keys.search = m_searchNumber;
-    });
+        matches[index] = keys.matches;
+    };
+    // In slices of cards, one a task: a task a card would cost more than its
+    // search. A listing's batch is one slice, searched here at once rather
+    // than handed to threads busy reading.
+    std::vector<std::span<const int>> slices;
+    for (size_t first = 0; first < unseen.size(); first += kSearchSlice)
+        slices.push_back(std::span<const int>(unseen).subspan(first, std::min(kSearchSlice, unseen.size() - first)));
+    if (slices.size() == 1)
+        std::for_each(slices.front().begin(), slices.front().end(), search);
+    else
+        QtConcurrent::blockingMap(
+            slices, [&search](std::span<const int> slice) { std::for_each(slice.begin(), slice.end(), search); });
     std::vector<int> rows;
     rows.reserve(m_order.size());
     for (int index : m_order)
-        if (m_cards[index].keys.matches)
+        if (matches[index])
             rows.push_back(index);
     return m_duplicatesOnly ? GroupDuplicates(rows, m_cards) : rows;
 }
@@ -349,15 +374,6 @@ int CatalogueModel::rowOf(const QString &path) const
 {
     const int index = m_indexOf.value(path, -1);
     return index < 0 ? -1 : m_rowOfCard[index];
-}
-
-QStringList CatalogueModel::cardPaths() const
-{
-    QStringList paths;
-    paths.reserve(qsizetype(m_cards.size()));
-    for (const CatalogueCard &card : m_cards)
-        paths << card.path;
-    return paths;
 }
 
 std::vector<CatalogueCard> CatalogueModel::shownCards() const

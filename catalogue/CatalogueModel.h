@@ -8,6 +8,7 @@
 #include <QAbstractTableModel>
 #include <QFutureWatcher>
 #include <QHash>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <memory>
@@ -59,8 +60,6 @@ public:
     int totalCount() const { return int(m_cards.size()); }
     const CatalogueCard &cardAt(int row) const { return m_cards[m_rows[row]]; }
     int rowOf(const QString &path) const;
-    // Every card's path, shown or not.
-    QStringList cardPaths() const;
     // The rows shown, in their order.
     std::vector<CatalogueCard> shownCards() const;
 
@@ -86,7 +85,7 @@ private:
     void showRows(std::vector<int> rows);
     void reorderRows(std::vector<int> rows);
 
-    std::vector<CatalogueCard> m_cards;
+    CardStore m_cards;
     std::vector<int> m_order;      // every card, as sorted
     std::vector<int> m_rows;       // the cards shown, as sorted
     std::vector<int> m_rowOfCard;  // each card's row, -1 when not shown
@@ -106,4 +105,8 @@ private:
     bool m_listingRuns = false;
     bool m_listedOnce = false;
     QStringList m_waitingFolders;
+    // The listing's own threads, so that the search and the other work
+    // aside never wait behind its reads; last, so that the listing has
+    // stopped before the rest goes.
+    QThreadPool m_readers;
 };

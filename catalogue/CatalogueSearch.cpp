@@ -8,29 +8,46 @@ namespace {
 
 // The card's texts are Windows-1252: each of the 256 bytes folds once, so
 // that a search through thousands of cards is a table look-up per byte.
-using FoldTable = std::array<std::string, 256>;
+// Most bytes fold to one ASCII letter, kept apart for the common path.
+struct FoldTable
+{
+    std::array<std::string, 256> folds;
+    std::array<char, 256> single{}; // 0: folds to none or to several bytes
+};
 
 const FoldTable &ByteFolds()
 {
     static const FoldTable table = [] {
-        FoldTable folds;
-        for (int byte = 0; byte < 256; ++byte)
-            folds[byte] = FoldForSearch(DecodeCardText(QByteArray(1, char(byte)))).toStdString();
-        return folds;
+        FoldTable made;
+        for (int byte = 0; byte < 256; ++byte) {
+            made.folds[byte] = FoldForSearch(DecodeCardText(QByteArray(1, char(byte)))).toStdString();
+            if (made.folds[byte].size() == 1)
+                made.single[byte] = made.folds[byte].front();
+        }
+        return made;
     }();
     return table;
 }
 
 void AppendFolded(std::string &out, QByteArrayView bytes)
 {
-    const FoldTable &folds = ByteFolds();
-    for (char byte : bytes) {
-        const std::string &folded = folds[static_cast<unsigned char>(byte)];
-        if (folded.size() == 1)
-            out.push_back(folded.front());
-        else
-            out.append(folded);
+    const FoldTable &table = ByteFolds();
+    qsizetype done = 0;
+    // Written straight into room made for one byte each, until a byte
+    // that folds otherwise.
+    const size_t start = out.size();
+    out.resize(start + size_t(bytes.size()));
+    char *to = out.data() + start;
+    while (done < bytes.size()) {
+        const char folded = table.single[static_cast<unsigned char>(bytes[done])];
+        if (folded == 0)
+            break;
+        *to++ = folded;
+        ++done;
     }
+    out.resize(start + size_t(done));
+    for (char byte : bytes.sliced(done))
+        out += table.folds[static_cast<unsigned char>(byte)];
     out += '\n'; // a word never runs from one field into the next
 }
 

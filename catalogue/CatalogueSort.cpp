@@ -34,7 +34,7 @@ bool IsOtherText(CatalogueColumn column)
 
 } // namespace
 
-CardOrder::CardOrder(std::vector<CatalogueCard> &cards, CatalogueColumn column, Qt::SortOrder order)
+CardOrder::CardOrder(CardStore &cards, CatalogueColumn column, Qt::SortOrder order)
     : m_cards(cards)
     , m_column(column)
     , m_order(order)
@@ -79,11 +79,34 @@ bool CardOrder::ascending(int a, int b) const
     return m_cards[a].path < m_cards[b].path;
 }
 
-void SortCards(std::vector<int> &rows, std::vector<CatalogueCard> &cards, CatalogueColumn column, Qt::SortOrder order)
+void SortCards(std::vector<int> &rows, CardStore &cards, CatalogueColumn column, Qt::SortOrder order)
 {
     CardOrder before(cards, column, order);
     before.prepare(rows);
     std::sort(rows.begin(), rows.end(), before);
+}
+
+void MergeRows(std::vector<int> &order, const std::vector<int> &rows, const CardOrder &before)
+{
+    std::vector<int> merged;
+    merged.reserve(order.size() + rows.size());
+    auto from = order.cbegin();
+    for (int row : rows) {
+        // The row's place lies in [low, high]: every card before low comes
+        // before the row, the card at high (when there is one) after it.
+        auto low = from;
+        auto high = from;
+        for (std::ptrdiff_t step = 1; high != order.cend() && !before(row, *high); step *= 2) {
+            low = high + 1;
+            high = order.cend() - low > step ? low + step : order.cend();
+        }
+        const auto place = std::upper_bound(low, high, row, before);
+        merged.insert(merged.end(), from, place);
+        merged.push_back(row);
+        from = place;
+    }
+    merged.insert(merged.end(), from, order.cend());
+    order = std::move(merged);
 }
 
 QCollatorSortKey SortKey(const QString &text)

@@ -5,7 +5,13 @@
 #include <QCollatorSortKey>
 #include <Qt>
 
+#include <deque>
 #include <vector>
+
+// The catalogue's cards, by index. Each keeps its place in memory as more
+// come: a vector grown past a hundred thousand cards would move them all at
+// once, holding the interface up.
+using CardStore = std::deque<CatalogueCard>;
 
 // The table's columns, in their order.
 enum class CatalogueColumn { Affiche, Titre, Annee, Duree, Type, Realisateur };
@@ -18,7 +24,7 @@ inline constexpr int kCatalogueColumnCount = 6;
 class CardOrder
 {
 public:
-    CardOrder(std::vector<CatalogueCard> &cards, CatalogueColumn column, Qt::SortOrder order);
+    CardOrder(CardStore &cards, CatalogueColumn column, Qt::SortOrder order);
 
     // Makes the keys the rows' cards lack, and keeps them in the cards.
     void prepare(const std::vector<int> &rows);
@@ -28,7 +34,7 @@ public:
 private:
     bool ascending(int a, int b) const;
 
-    std::vector<CatalogueCard> &m_cards;
+    CardStore &m_cards;
     CatalogueColumn m_column;
     Qt::SortOrder m_order;
 };
@@ -38,4 +44,10 @@ private:
 QCollatorSortKey SortKey(const QString &text);
 
 // Puts the rows in the column's order.
-void SortCards(std::vector<int> &rows, std::vector<CatalogueCard> &cards, CatalogueColumn column, Qt::SortOrder order);
+void SortCards(std::vector<int> &rows, CardStore &cards, CatalogueColumn column, Qt::SortOrder order);
+
+// Merges the sorted rows into the sorted order. Each row's place is found by
+// galloping from the last one's: a batch of a few thousand cards merged into
+// a hundred thousand costs a few comparisons a card of the batch, rather than
+// one a card of the order, each a look far away in memory.
+void MergeRows(std::vector<int> &order, const std::vector<int> &rows, const CardOrder &before);

@@ -97,9 +97,16 @@ CatalogueWindow::CatalogueWindow(const QString &folder, QWidget *parent)
         poll->take(listing);
         if (const QStringList added = watch->watchFolders(listing.folders.keys()); !added.isEmpty())
             model->relistFolders(added);
-        watch->watchFiles(model->cardPaths());
     });
     updateCount();
+}
+
+CatalogueWindow::~CatalogueWindow()
+{
+    // The pane's dock and the views hide as the window goes, and say so:
+    // nothing may call back into a window half destroyed.
+    for (QObject *sender : std::initializer_list<QObject *>{m_details, tblFiches->selectionModel(), model})
+        sender->disconnect(this);
 }
 
 bool CatalogueWindow::event(QEvent *event)
@@ -155,16 +162,16 @@ void CatalogueWindow::createControls()
     setCentralWidget(central);
 
     // The chosen card beside the list, hidden at first.
-    auto *details = new QDockWidget(QStringLiteral("Détails"), this);
-    details->setObjectName(QStringLiteral("dckDetails"));
-    panDetails = new DetailsPane(details);
-    details->setWidget(panDetails);
-    addDockWidget(Qt::RightDockWidgetArea, details);
-    details->hide();
-    mnuDetails = details->toggleViewAction();
+    m_details = new QDockWidget(QStringLiteral("Détails"), this);
+    m_details->setObjectName(QStringLiteral("dckDetails"));
+    panDetails = new DetailsPane(m_details);
+    m_details->setWidget(panDetails);
+    addDockWidget(Qt::RightDockWidgetArea, m_details);
+    m_details->hide();
+    mnuDetails = m_details->toggleViewAction();
     mnuDetails->setText(QStringLiteral("Dé&tails"));
     mnuDetails->setShortcut(QKeySequence(Qt::Key_F9));
-    connect(details, &QDockWidget::visibilityChanged, this, &CatalogueWindow::showDetails);
+    connect(m_details, &QDockWidget::visibilityChanged, this, &CatalogueWindow::showDetails);
     connect(tblFiches->selectionModel(), &QItemSelectionModel::currentChanged, this, &CatalogueWindow::showDetails);
     connect(model, &QAbstractItemModel::dataChanged, this, &CatalogueWindow::showDetails);
 

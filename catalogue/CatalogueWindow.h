@@ -8,6 +8,7 @@ class CatalogueModel;
 class PrintJob;
 class DetailsPane;
 class PosterWall;
+class QDockWidget;
 class QStackedWidget;
 class QAction;
 class QLabel;
@@ -25,6 +26,7 @@ class CatalogueWindow : public QMainWindow
 
 public:
     explicit CatalogueWindow(const QString &folder, QWidget *parent = nullptr);
+    ~CatalogueWindow() override;
 
     QLineEdit *txtRechercher = nullptr;
     QTableView *tblFiches = nullptr;
@@ -72,5 +74,6 @@ private:
 
     QString m_folder;
     QStackedWidget *m_views = nullptr;
+    QDockWidget *m_details = nullptr;
     bool m_listingStarted = false;
 };

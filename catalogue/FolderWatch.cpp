@@ -1,73 +1,99 @@
 #include "catalogue/FolderWatch.h"
 
-#include <QElapsedTimer>
-#include <QFileInfo>
+#include <QFile>
+#include <QSocketNotifier>
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace {
 
 constexpr int kSettleMs = 300;
-constexpr qint64 kWatchMsPerTurn = 10;
+
+// Cards come, go, are renamed or written in place; the folder itself goes.
+constexpr uint32_t kChanges = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_CLOSE_WRITE | IN_MODIFY
+    | IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
 
 } // namespace
 
 FolderWatch::FolderWatch(QObject *parent)
     : QObject(parent)
+    , m_notifications(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
-    m_nextShare.setSingleShot(true);
-    m_nextShare.setInterval(0);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &FolderWatch::touched);
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this](const QString &path) {
-        // A file replaced or removed may no longer be watched: the next
-        // listing watches what lies at its path again.
-        m_watchedOrWaiting.remove(path);
-        touched(QFileInfo(path).absolutePath());
-    });
     connect(&m_settle, &QTimer::timeout, this, [this] {
         const QStringList folders(m_touched.begin(), m_touched.end());
         m_touched.clear();
         emit changed(folders);
     });
-    connect(&m_nextShare, &QTimer::timeout, this, &FolderWatch::watchShare);
+    // Without notifications (none left for this user), the folders are
+    // listed when opened and when the shared folders' looks find changes.
+    if (m_notifications >= 0) {
+        m_ready = new QSocketNotifier(m_notifications, QSocketNotifier::Read, this);
+        connect(m_ready, &QSocketNotifier::activated, this, &FolderWatch::readChanges);
+    }
+}
+
+FolderWatch::~FolderWatch()
+{
+    if (m_notifications >= 0)
+        ::close(m_notifications);
 }
 
 QStringList FolderWatch::watchFolders(const QStringList &folders)
 {
-    const QStringList directories = m_watcher.directories();
-    const QSet<QString> watched(directories.begin(), directories.end());
     QStringList added;
-    for (const QString &folder : folders)
-        if (!watched.contains(folder))
-            added << folder;
-    if (!added.isEmpty())
-        m_watcher.addPaths(added);
+    if (m_notifications < 0)
+        return added;
+    for (const QString &folder : folders) {
+        if (m_watchOf.contains(folder))
+            continue;
+        const int watch = inotify_add_watch(m_notifications, QFile::encodeName(folder).constData(), kChanges);
+        if (watch < 0)
+            continue;
+        // A folder renamed keeps its watch: it now lies at this path.
+        if (const QString before = m_folderOf.value(watch); !before.isEmpty())
+            m_watchOf.remove(before);
+        m_folderOf.insert(watch, folder);
+        m_watchOf.insert(folder, watch);
+        added << folder;
+    }
     return added;
 }
 
-void FolderWatch::watchFiles(const QStringList &paths)
+void FolderWatch::readChanges()
 {
-    for (const QString &path : paths)
-        if (!m_watchedOrWaiting.contains(path)) {
-            m_watchedOrWaiting.insert(path);
-            m_unwatchedFiles << path;
+    alignas(inotify_event) char events[64 * 1024];
+    ssize_t got;
+    while ((got = ::read(m_notifications, events, sizeof events)) > 0 || (got < 0 && errno == EINTR)) {
+        for (ssize_t at = 0; at < got;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(events + at);
+            at += ssize_t(sizeof(inotify_event) + event->len);
+            if (event->mask & IN_Q_OVERFLOW) { // changes were lost: every folder is listed again
+                for (const QString &folder : std::as_const(m_folderOf))
+                    touched(folder);
+                continue;
+            }
+            const QString folder = m_folderOf.value(event->wd);
+            if (folder.isEmpty())
+                continue;
+            touched(folder);
+            // A folder moved away is watched again at its new path, found
+            // by the listing of the folder it went to.
+            if (event->mask & IN_MOVE_SELF)
+                inotify_rm_watch(m_notifications, event->wd);
+            if (event->mask & (IN_IGNORED | IN_MOVE_SELF))
+                forget(event->wd);
         }
-    if (!m_unwatchedFiles.isEmpty())
-        m_nextShare.start();
+    }
 }
 
-void FolderWatch::watchShare()
+void FolderWatch::forget(int watch)
 {
-    // The watcher compares each new path with all those it watches: adding
-    // thousands at once would hold the interface up.
-    QElapsedTimer clock;
-    clock.start();
-    qsizetype added = 0;
-    while (added < m_unwatchedFiles.size() && clock.elapsed() < kWatchMsPerTurn)
-        m_watcher.addPath(m_unwatchedFiles[added++]);
-    m_unwatchedFiles.remove(0, added);
-    if (!m_unwatchedFiles.isEmpty())
-        m_nextShare.start();
+    m_watchOf.remove(m_folderOf.take(watch));
 }
 
 void FolderWatch::touched(const QString &folder)

@@ -4,6 +4,7 @@
 #include "catalogue/Thumbnails.h"
 
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
@@ -78,4 +79,17 @@ PosterWall::PosterWall(CatalogueModel *model, QWidget *parent)
     // The column the table's current card is on, so that the two share it.
     setModelColumn(int(CatalogueColumn::Titre));
     connect(verticalScrollBar(), &QScrollBar::valueChanged, model->wallPosters(), &Thumbnails::dropQueued);
+}
+
+void PosterWall::resizeEvent(QResizeEvent *event)
+{
+    m_bringCurrentBack = m_bringCurrentBack || event->size().width() != event->oldSize().width();
+    QListView::resizeEvent(event);
+}
+
+void PosterWall::doItemsLayout()
+{
+    QListView::doItemsLayout();
+    if (std::exchange(m_bringCurrentBack, false) && currentIndex().isValid())
+        scrollTo(currentIndex());
 }

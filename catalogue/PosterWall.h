@@ -13,4 +13,14 @@ class PosterWall : public QListView
 
 public:
     explicit PosterWall(CatalogueModel *model, QWidget *parent = nullptr);
+
+    void doItemsLayout() override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // The wall changed width: once its cells flow again, the current one is
+    // brought back into view (the Détails pane opening narrows the wall).
+    bool m_bringCurrentBack = false;
 };

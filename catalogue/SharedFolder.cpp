@@ -1,7 +1,6 @@
 #include "catalogue/SharedFolder.h"
 
-#include <QDateTime>
-#include <QFileInfo>
+#include <QFile>
 
 #include <sys/vfs.h>
 
@@ -51,8 +50,8 @@ QStringList ChangedFolders(const FolderTimes &known)
 {
     QStringList changed;
     for (auto it = known.begin(); it != known.end(); ++it) {
-        const QFileInfo folder(it.key());
-        if (!folder.isDir() || folder.lastModified().toMSecsSinceEpoch() != it.value())
+        const FileStamp folder = StampOf(it.key());
+        if (!folder.isFolder || folder.modified != it.value())
             changed << it.key();
     }
     return changed;
