@@ -3,15 +3,10 @@
 #include "card/CardHeader.h"
 #include "card/CardText.h"
 
-#include <QFile>
+#include "core/FileStart.h"
+
 #include <QFileInfo>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -29,21 +24,6 @@ const char *EndOfText(const char *start, const char *end)
     while (end != start && end[-1] == ' ')
         --end;
     return end;
-}
-
-// The first bytes of the file, up to the poster; -1 when it cannot be read.
-ssize_t ReadStart(int fd, char (&start)[kPosterOffset])
-{
-    ssize_t got = 0;
-    while (got < kPosterOffset) {
-        const ssize_t read = ::pread(fd, start + got, kPosterOffset - got, got);
-        if (read < 0 && errno != EINTR)
-            return -1;
-        if (read == 0)
-            break; // the end of the file
-        got += std::max<ssize_t>(read, 0);
-    }
-    return got;
 }
 
 } // namespace
@@ -114,30 +94,19 @@ CatalogueCard ReadCatalogueCard(const QString &absolutePath)
 {
     CatalogueCard card;
     card.path = absolutePath;
-    // Without QFile, which asks the system about the file at each step:
-    // a catalogue reads thousands of cards.
-    const int fd = ::open(QFile::encodeName(card.path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        card.settled = errno != ENOENT;
-        return card;
+    char bytes[kPosterOffset];
+    const FileStart start = ReadFileStart(card.path, bytes, kPosterOffset);
+    if (start.status == FileStart::Missing)
+        card.settled = false;
+    if (start.stamp.isFile) {
+        card.modified = start.stamp.modified;
+        card.size = start.stamp.size;
     }
-    struct stat about
-    {
-    };
-    char start[kPosterOffset];
-    ssize_t got = -1;
-    if (::fstat(fd, &about) == 0 && S_ISREG(about.st_mode)) {
-        const FileStamp stamp = StampOf(about);
-        card.modified = stamp.modified;
-        card.size = stamp.size;
-        got = ReadStart(fd, start);
-    }
-    ::close(fd);
-    if (got < 0)
+    if (start.status != FileStart::Read)
         return card;
     // A card cut inside its text part reads as the viewer reads it: the
     // rest is spaces.
-    const CardHeader header = ParseCardHeader(QByteArrayView(start, got), card.size);
+    const CardHeader header = ParseCardHeader(QByteArrayView(bytes, start.size), card.size);
     card.setRecord(header.record);
     card.readable = header.ok();
     // Shorter than the marker, or a marker without the whole text part: a

@@ -3,17 +3,16 @@
 #include "catalogue/CatalogueSort.h"
 
 #include "core/FolderWalk.h"
+#include "core/ThreadPriority.h"
 
 #include <QLocale>
 #include <QtConcurrent/QtConcurrentMap>
-
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr qsizetype kFirstBatch = 200;
 constexpr qsizetype kLargestBatch = 4000;
+// The listing's threads give way to the interface thread.
 constexpr int kListingNice = 10;
 
 // The folders less those lying under another of them.
@@ -28,15 +27,6 @@ QStringList Outermost(QStringList folders)
     return outermost;
 }
 
-// The listing's threads give way to the interface thread whenever it has
-// work, on a machine whose cores are all busy (QThread's priorities change
-// nothing for Linux's ordinary threads; a thread's nice value does).
-void GiveWayToInterface()
-{
-    thread_local const int lowered = ::setpriority(PRIO_PROCESS, ::gettid(), kListingNice);
-    Q_UNUSED(lowered);
-}
-
 // Reads the cards in place on the readers' threads, and hands the settled
 // ones over, with those to be taken as they are.
 bool ReadBatch(std::vector<CatalogueCard> &toRead, const QSet<QString> &asTheyAre, QThreadPool &readers,
@@ -45,7 +35,7 @@ bool ReadBatch(std::vector<CatalogueCard> &toRead, const QSet<QString> &asTheyAr
     // Each card's title key is made as it is read, on every core: the
     // table sorts by title first.
     QtConcurrent::blockingMap(&readers, toRead, [](CatalogueCard &card) {
-        GiveWayToInterface();
+        LowerThisThread(kListingNice);
         card = ReadCatalogueCard(card.path);
         card.keys.title = SortKey(card.title());
     });
@@ -69,7 +59,7 @@ FolderListing ListFolders(const QStringList &folders, const std::vector<KnownCar
     for (const KnownCard &card : known)
         knownByPath.insert(card.path, &card);
 
-    GiveWayToInterface();
+    LowerThisThread(kListingNice);
     FolderListing listing;
     listing.roots = Outermost(folders);
     QSet<QString> found; // the known cards still there

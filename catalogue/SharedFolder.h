@@ -4,11 +4,6 @@
 
 #include <QStringList>
 
-// Whether the folder lies on a network file system (NFS, SMB/CIFS, 9P, AFS,
-// Ceph, or a FUSE mount such as sshfs), whose changes made by other
-// machines this machine's change notification never sees.
-bool IsNetworkFolder(const QString &folder);
-
 // How often, in seconds, the folder is looked at for changes; 0: never.
 // FICHOSCOPE_POLL_SECONDS, a whole number above 0, forces that period on
 // any folder; otherwise network folders are looked at every 5 seconds.

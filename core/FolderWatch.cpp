@@ -1,4 +1,4 @@
-#include "catalogue/FolderWatch.h"
+#include "core/FolderWatch.h"
 
 #include <QFile>
 #include <QSocketNotifier>

@@ -8,7 +8,7 @@
 
 class QSocketNotifier;
 
-// Watches the folders of a catalogue and tells which folders changed once
+// Watches folders and tells which of them changed once
 // the changes settle (300 ms), so that a copy of many files is listed again
 // once rather than at each file. The system's change notification on a
 // folder tells of the files created, removed, renamed and written in it,
