@@ -5,6 +5,7 @@
 
 #include "platform/PosterName.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
 #include <QtConcurrent/QtConcurrentRun>
@@ -72,12 +73,20 @@ CatalogueModel::CatalogueModel(QObject *parent)
     m_takeNextPart.setInterval(0);
     connect(&m_listing, &QFutureWatcher<ListingPart>::resultsReadyAt, &m_takeNextPart, qOverload<>(&QTimer::start));
     connect(&m_takeNextPart, &QTimer::timeout, this, &CatalogueModel::takeNextPart);
+    // A program ending with its catalogue still open, by a signal for one.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &CatalogueModel::stopListing);
 }
 
 CatalogueModel::~CatalogueModel()
 {
+    stopListing();
+}
+
+void CatalogueModel::stopListing()
+{
     // The listing holds copies only: it stops at its next batch.
     m_listing.cancel();
+    m_readers.waitForDone();
 }
 
 int CatalogueModel::rowCount(const QModelIndex &parent) const

@@ -73,6 +73,9 @@ signals:
     void countChanged();
 
 private:
+    // Stops the listing and waits for its threads: they must not outlive
+    // the model, nor the program's end.
+    void stopListing();
     void startListing();
     void takeNextPart();
     void takeBatch(std::vector<CatalogueCard> cards);

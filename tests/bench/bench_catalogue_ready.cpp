@@ -117,12 +117,14 @@ int main(int argc, char *argv[])
     std::fflush(stdout);
     QElapsedTimer sincePaint;
     sincePaint.start();
-    CatalogueModel *model = nullptr;
+    CatalogueWindow *catalogue = nullptr;
     for (QWidget *window : QApplication::topLevelWidgets())
-        if (auto *catalogue = qobject_cast<CatalogueWindow *>(window))
-            model = catalogue->model;
-    while (model && model->rowCount() == 0 && model->isListing())
+        if (auto *found = qobject_cast<CatalogueWindow *>(window))
+            catalogue = found;
+    while (catalogue && catalogue->model->rowCount() == 0 && catalogue->model->isListing())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     std::printf("%lld\n", static_cast<long long>(sincePaint.nsecsElapsed() / 1000));
+    // Its listing's threads stop with it, before the program's end.
+    delete catalogue;
     return 0;
 }
